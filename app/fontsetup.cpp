@@ -1,0 +1,42 @@
+#include "app/fontsetup.h"
+
+#include <QFont>
+#include <QFontDatabase>
+
+namespace FontSetup {
+
+QList<Substitution> substitutions()
+{
+    return {
+        // pen script for the speaker names and the story text
+        { QStringLiteral("恋文ペン字"), { QStringLiteral("Klee One") } },
+        // rounded pop lettering
+        { QStringLiteral("富士ポップ"), { QStringLiteral("MotoyaLMaru") } },
+        // brush script for the menu pages
+        { QStringLiteral("麗流隷書"), { QStringLiteral("AoyagiKouzanFontT") } },
+    };
+}
+
+QString install()
+{
+    QString bundledFamily;
+    const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(bundledFontPath));
+    if (id >= 0) {
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        if (!families.isEmpty())
+            bundledFamily = families.first();
+    }
+
+    const QStringList available = QFontDatabase::families();
+    for (const Substitution &s : substitutions()) {
+        if (available.contains(s.requested))
+            continue;
+        QStringList chain = s.substitutes;
+        if (!bundledFamily.isEmpty())
+            chain.append(bundledFamily);
+        QFont::insertSubstitutions(s.requested, chain);
+    }
+    return bundledFamily;
+}
+
+} // namespace FontSetup

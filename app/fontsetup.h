@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The pages ask for three Japanese font families by name. Where the system
+// lacks one, it is mapped to a free font of the same character, with the
+// handwriting font carried by the program as the last resort, so that the
+// stories always show real Japanese glyphs.
+namespace FontSetup {
+
+inline constexpr char bundledFontPath[] = ":/font/font/azuki.ttf";
+
+struct Substitution
+{
+    QString requested;
+    QStringList substitutes; // the bundled font's family is appended to these
+};
+
+// The families the pages request and the free fonts that stand in for them.
+QList<Substitution> substitutions();
+
+// Registers the bundled font and installs the substitutions. Returns the
+// bundled font's family, or an empty string when the font is not there.
+QString install();
+
+} // namespace FontSetup

@@ -1,0 +1,14 @@
+#include "app/fontsetup.h"
+#include "app/mainwindow.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    FontSetup::install();
+
+    MainWindow window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,71 @@
+#include "app/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "app/soundplayer.h"
+#include "novel/formnovel.h"
+#include "pages/formcontents.h"
+#include "pages/formtitle.h"
+
+namespace {
+enum Page { TitlePage = 0, ContentsPage = 1, NovelPage = 2 };
+constexpr int titleTrack = 4;
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui::MainWindow)
+{
+    ui->setupUi(this);
+
+    // The title music starts before any page exists.
+    sound = new SoundPlayer;
+    sound->play(titleTrack);
+
+    formTitle = new FormTitle(this);
+    formTitle->setVisible(true);
+    formTitle->sound = sound;
+
+    formContents = new FormContents(this);
+    formContents->close();
+    formContents->sound = sound;
+
+    formNovel = new FormNovel(this);
+    formNovel->close();
+    formNovel->sound = sound;
+
+    connect(formTitle, &FormTitle::pEventPageChange, this, &MainWindow::SlotsChangePage);
+    connect(formContents, &FormContents::pEventPageChange, this, &MainWindow::SlotsChangePage);
+    connect(formNovel, &FormNovel::pEventPageChange, this, &MainWindow::SlotsChangePage);
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+    // Stops any music still playing; the pages only borrow the pointer and
+    // none of them touches it while being destroyed.
+    delete sound;
+}
+
+void MainWindow::SlotsChangePage(int page)
+{
+    switch (page) {
+    case TitlePage:
+        formTitle->setVisible(true);
+        formContents->close();
+        formNovel->close();
+        break;
+    case ContentsPage:
+        formTitle->close();
+        formContents->setVisible(true);
+        formNovel->close();
+        break;
+    case NovelPage:
+        formTitle->close();
+        formContents->close();
+        formNovel->selectStory(formContents->storyNumber);
+        formNovel->setVisible(true);
+        break;
+    default:
+        break;
+    }
+}

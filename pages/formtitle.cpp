@@ -1,0 +1,25 @@
+#include "pages/formtitle.h"
+#include "ui_formtitle.h"
+
+FormTitle::FormTitle(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::FormTitle)
+{
+    ui->setupUi(this);
+    // Kept in the form for a music toggle that the page does not offer.
+    ui->PB_music->setVisible(false);
+}
+
+FormTitle::~FormTitle()
+{
+    delete ui;
+}
+
+void FormTitle::soundNow() { }
+
+void FormTitle::on_PB_Start_clicked()
+{
+    emit pEventPageChange(1);
+}
+
+void FormTitle::on_PB_music_clicked() { }
