@@ -1,0 +1,42 @@
+#include "buttonstyle.h"
+
+#include <QBrush>
+#include <QPainter>
+#include <QPen>
+#include <QStyleOption>
+#include <QVariant>
+#include <QWidget>
+
+ButtonStyle::ButtonStyle(QStyle *style)
+    : QProxyStyle(style)
+{
+}
+
+void ButtonStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option,
+                                QPainter *painter, const QWidget *widget) const
+{
+    const bool panel = element == PE_PanelButtonCommand || element == PE_PanelButtonTool;
+    const QVariant raised = widget ? widget->property("activeRaisedBrush") : QVariant();
+    if (!panel || !raised.canConvert<QBrush>()) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+
+    const bool enabled = option->state & State_Enabled;
+    const bool sunken = option->state & (State_Sunken | State_On);
+    const char *face = enabled ? (sunken ? "activeSunkenBrush" : "activeRaisedBrush")
+                               : (sunken ? "disabledSunkenBrush" : "disabledRaisedBrush");
+
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    const QRectF rect = QRectF(option->rect).adjusted(1.5, 1.5, -1.5, -1.5);
+    painter->setPen(QPen(option->palette.color(QPalette::Shadow), 1));
+    painter->setBrush(widget->property(face).value<QBrush>());
+    painter->drawRoundedRect(rect, 5, 5);
+    if (option->state & State_HasFocus) {
+        painter->setPen(QPen(widget->property("focusFrameBrush").value<QBrush>(), 2));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRoundedRect(rect.adjusted(2, 2, -2, -2), 3, 3);
+    }
+    painter->restore();
+}

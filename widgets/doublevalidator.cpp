@@ -1,0 +1,310 @@
+#include "widgets/doublevalidator.h"
+
+#include <QDebug>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRegularExpression>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const char notALineEdit[] = "DoubleValidator: Parent is not a subclass of QLineEdit.";
+
+const QString &initialDefaultText()
+{
+    static const QString text = QStringLiteral("******");
+    return text;
+}
+
+// A number may not begin with a zero that another digit follows.
+bool hasLeadingZero(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^0[0-9]+|^-0[0-9]"));
+    return pattern
+            .match(text, 0, QRegularExpression::NormalMatch,
+                   QRegularExpression::AnchorAtOffsetMatchOption)
+            .hasMatch();
+}
+
+} // namespace
+
+DoubleValidator::DoubleValidator(QObject *parent)
+    : QValidator(parent)
+    , m_bottom(-std::numeric_limits<double>::infinity())
+    , m_top(std::numeric_limits<double>::infinity())
+    , m_decimals(3)
+    , m_defaultText(initialDefaultText())
+{
+    attachToParent();
+}
+
+DoubleValidator::DoubleValidator(double bottom, double top, int decimals, QObject *parent)
+    : QValidator(parent)
+    , m_bottom(bottom)
+    , m_top(top)
+    , m_decimals(decimals)
+    , m_defaultText(initialDefaultText())
+{
+    attachToParent();
+}
+
+DoubleValidator::~DoubleValidator() = default;
+
+void DoubleValidator::attachToParent()
+{
+    if (auto *lineEdit = qobject_cast<QLineEdit *>(parent()))
+        lineEdit->installEventFilter(this);
+    else
+        qWarning() << notALineEdit;
+}
+
+void DoubleValidator::setRange(double bottom, double top, int decimals)
+{
+    if (bottom > top) {
+        qWarning() << "DoubleValidator: Bottom is bigger than top" << bottom << top;
+        return;
+    }
+    m_bottom = bottom;
+    m_top = top;
+    if (decimals >= 0)
+        m_decimals = decimals;
+    else
+        qWarning() << "DoubleValidator: Ignore negative decimals" << decimals;
+}
+
+void DoubleValidator::setBottom(double value)
+{
+    if (value > m_top) {
+        qWarning() << "DoubleValidator: Bottom is bigger than top." << value;
+        return;
+    }
+    setRange(value, m_top, m_decimals);
+}
+
+void DoubleValidator::setTop(double value)
+{
+    if (value < m_bottom) {
+        qWarning() << "DoubleValidator: Top is smaller than top." << value;
+        return;
+    }
+    setRange(m_bottom, value, m_decimals);
+}
+
+void DoubleValidator::setDecimals(int value)
+{
+    setRange(m_bottom, m_top, value);
+}
+
+void DoubleValidator::setDefaultText(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.isDigit() || c == QLatin1Char('.')) {
+            qWarning() << "DoubleValidator: Illegal char in a default text:" << c;
+            return;
+        }
+    }
+    m_defaultText = text;
+}
+
+double DoubleValidator::bottom() const
+{
+    return m_bottom;
+}
+
+double DoubleValidator::top() const
+{
+    return m_top;
+}
+
+int DoubleValidator::decimals() const
+{
+    return m_decimals;
+}
+
+QString DoubleValidator::defaultText() const
+{
+    return m_defaultText;
+}
+
+QString DoubleValidator::formatValue(double value) const
+{
+    return QStringLiteral("%1").arg(value, 0, 'f', m_decimals, QLatin1Char(' '));
+}
+
+bool DoubleValidator::fractionDigitsFit(const QString &text) const
+{
+    const qsizetype point = text.indexOf(QLatin1Char('.'));
+    if (point < 0)
+        return true;
+    if (m_decimals == 0)
+        return false;
+    return text.size() - point - 1 <= m_decimals;
+}
+
+QValidator::State DoubleValidator::validate(QString &input, int &pos) const
+{
+    Q_UNUSED(pos);
+
+    if (!qobject_cast<QLineEdit *>(parent())) {
+        qWarning() << notALineEdit;
+        return Invalid;
+    }
+    if (input == m_defaultText)
+        return Acceptable;
+    // One erase key on the placeholder erases all of it.
+    if (m_previousText == m_defaultText && m_eraseKeyPressed) {
+        input = QString();
+        return Acceptable;
+    }
+    for (const QChar c : std::as_const(input)) {
+        if (c.isSpace())
+            return Invalid;
+    }
+
+    // A key typed while the placeholder was shown lands before or behind it;
+    // what counts is the typed text alone.
+    QString s = input;
+    if (m_previousText == m_defaultText) {
+        if (input.startsWith(m_defaultText))
+            s = input.mid(m_defaultText.size());
+        else if (input.endsWith(m_defaultText))
+            s = input.left(input.size() - m_defaultText.size());
+    }
+
+    const auto accept = [&input, &s] {
+        input = s;
+        return Acceptable;
+    };
+
+    if (s.isEmpty())
+        return Acceptable;
+    if (s == QLatin1String("-"))
+        return m_bottom < 0 ? accept() : Invalid;
+    if (s.startsWith(QLatin1Char('.')) || s.startsWith(QLatin1String("-."))
+        || hasLeadingZero(s)) {
+        return Invalid;
+    }
+
+    // toDouble reads the C locale whatever the user's locale is, which is
+    // what a field that always writes "." as the point needs.
+    bool ok = false;
+    const double v = s.toDouble(&ok);
+    // "inf" and "nan" parse, but they are no numbers a user can mean.
+    if (!ok || !std::isfinite(v))
+        return Invalid;
+
+    if (m_bottom <= v && v <= m_top)
+        return fractionDigitsFit(s) ? accept() : Invalid;
+
+    // Out of range: can more digits still bring the value into it, or is s
+    // the beginning of the nearer bound's own text?
+    if (v >= 1) {
+        for (double m = v; m <= m_top; m *= 10) {
+            if (m >= m_bottom)
+                return accept();
+        }
+        return formatValue(m_bottom).startsWith(s) ? accept() : Invalid;
+    }
+    if (v > 0) {
+        if (v > m_top)
+            return Invalid;
+        return formatValue(m_bottom).startsWith(s) ? accept() : Invalid;
+    }
+    if (v <= -1) {
+        for (double m = v; m >= m_bottom; m *= 10) {
+            if (m <= m_top)
+                return accept();
+        }
+        return formatValue(m_top).startsWith(s) ? accept() : Invalid;
+    }
+    if (v < 0) {
+        if (v < m_bottom)
+            return Invalid;
+        return formatValue(m_top).startsWith(s) ? accept() : Invalid;
+    }
+
+    if (s == QLatin1String("0") || s == QLatin1String("0.")) {
+        if (m_top < 0)
+            return Invalid;
+        return m_bottom < 1 ? accept() : Invalid;
+    }
+    if (s == QLatin1String("-0") || s == QLatin1String("-0.")) {
+        if (m_bottom >= 0)
+            return Invalid;
+        return m_top > -1 ? accept() : Invalid;
+    }
+    // More zeros after the point can still lead to a number in range.
+    return accept();
+}
+
+bool DoubleValidator::eventFilter(QObject *watched, QEvent *event)
+{
+    m_eraseKeyPressed = false;
+    m_previousText = QString();
+
+    switch (event->type()) {
+    case QEvent::MouseButtonRelease:
+    case QEvent::FocusIn:
+        // Queued, so that the line edit has placed its cursor first.
+        QMetaObject::invokeMethod(this, &DoubleValidator::repairDefaultTextInput,
+                                  Qt::QueuedConnection);
+        return false;
+    case QEvent::FocusOut:
+        commitInput();
+        return false;
+    case QEvent::KeyPress:
+        break;
+    default:
+        return false;
+    }
+
+    auto *lineEdit = qobject_cast<QLineEdit *>(watched);
+    if (!lineEdit) {
+        qWarning() << notALineEdit;
+        return false;
+    }
+    m_previousText = lineEdit->text();
+
+    switch (static_cast<QKeyEvent *>(event)->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+        m_eraseKeyPressed = true;
+        return false;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        commitInput();
+        return false;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        // Keep the cursor from walking into the placeholder.
+        return lineEdit->text() == m_defaultText;
+    default:
+        return false;
+    }
+}
+
+void DoubleValidator::commitInput()
+{
+    auto *lineEdit = qobject_cast<QLineEdit *>(parent());
+    if (!lineEdit)
+        return;
+    bool ok = false;
+    const double v = lineEdit->text().toDouble(&ok);
+    if (ok && std::isfinite(v) && m_bottom <= v && v <= m_top)
+        lineEdit->setText(formatValue(v));
+    else
+        lineEdit->setText(m_defaultText);
+}
+
+void DoubleValidator::repairDefaultTextInput()
+{
+    auto *lineEdit = qobject_cast<QLineEdit *>(parent());
+    if (lineEdit && lineEdit->text() == m_defaultText) {
+        lineEdit->selectAll();
+        lineEdit->deselect();
+    }
+}

@@ -1,0 +1,93 @@
+#include "widgets/toolbutton.h"
+
+#include <QPalette>
+
+class ToolButtonPrivate
+{
+public:
+    explicit ToolButtonPrivate(const QPalette &palette);
+
+    QBrush activeRaisedBrush;
+    QBrush activeSunkenBrush;
+    QBrush disabledRaisedBrush;
+    QBrush disabledSunkenBrush;
+    QBrush focusFrameBrush;
+};
+
+ToolButtonPrivate::ToolButtonPrivate(const QPalette &palette)
+{
+    // Taken once from the palette the button starts with; a later palette
+    // change is the owner's business and leaves the brushes alone.
+    activeRaisedBrush = palette.brush(QPalette::Current, QPalette::Button);
+    const QBrush sunken(activeRaisedBrush.color().darker(200), Qt::SolidPattern);
+    activeSunkenBrush = sunken;
+    disabledRaisedBrush = sunken;
+    disabledSunkenBrush = sunken;
+    focusFrameBrush = palette.brush(QPalette::Current, QPalette::WindowText);
+}
+
+ToolButton::ToolButton(QWidget *parent)
+    : QToolButton(parent)
+    , d(std::make_unique<ToolButtonPrivate>(palette()))
+{
+}
+
+ToolButton::~ToolButton() = default;
+
+const QBrush &ToolButton::activeRaisedBrush() const
+{
+    return d->activeRaisedBrush;
+}
+
+const QBrush &ToolButton::activeSunkenBrush() const
+{
+    return d->activeSunkenBrush;
+}
+
+const QBrush &ToolButton::disabledRaisedBrush() const
+{
+    return d->disabledRaisedBrush;
+}
+
+const QBrush &ToolButton::disabledSunkenBrush() const
+{
+    return d->disabledSunkenBrush;
+}
+
+const QBrush &ToolButton::focusFrameBrush() const
+{
+    return d->focusFrameBrush;
+}
+
+void ToolButton::setActiveRaisedBrush(const QBrush &brush)
+{
+    storeBrush(d->activeRaisedBrush, brush);
+}
+
+void ToolButton::setActiveSunkenBrush(const QBrush &brush)
+{
+    storeBrush(d->activeSunkenBrush, brush);
+}
+
+void ToolButton::setDisabledRaisedBrush(const QBrush &brush)
+{
+    storeBrush(d->disabledRaisedBrush, brush);
+}
+
+void ToolButton::setDisabledSunkenBrush(const QBrush &brush)
+{
+    storeBrush(d->disabledSunkenBrush, brush);
+}
+
+void ToolButton::setFocusFrameBrush(const QBrush &brush)
+{
+    storeBrush(d->focusFrameBrush, brush);
+}
+
+void ToolButton::storeBrush(QBrush &stored, const QBrush &brush)
+{
+    if (stored == brush)
+        return;
+    stored = brush;
+    update();
+}

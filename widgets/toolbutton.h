@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QBrush>
+#include <QToolButton>
+
+#include <memory>
+
+class ToolButtonPrivate;
+
+// A tool button that carries the brushes for its raised and sunken faces,
+// active and disabled, and for its focus frame, so that a style sheet or a
+// custom style can read them by property name. The button paints and behaves
+// exactly like a QToolButton; changing a brush only schedules a repaint.
+class ToolButton : public QToolButton
+{
+    Q_OBJECT
+    Q_PROPERTY(QBrush activeRaisedBrush READ activeRaisedBrush WRITE setActiveRaisedBrush)
+    Q_PROPERTY(QBrush activeSunkenBrush READ activeSunkenBrush WRITE setActiveSunkenBrush)
+    Q_PROPERTY(QBrush disabledRaisedBrush READ disabledRaisedBrush WRITE setDisabledRaisedBrush)
+    Q_PROPERTY(QBrush disabledSunkenBrush READ disabledSunkenBrush WRITE setDisabledSunkenBrush)
+    Q_PROPERTY(QBrush focusFrameBrush READ focusFrameBrush WRITE setFocusFrameBrush)
+
+public:
+    explicit ToolButton(QWidget *parent = nullptr);
+    ~ToolButton() override;
+
+    const QBrush &activeRaisedBrush() const;
+    const QBrush &activeSunkenBrush() const;
+    const QBrush &disabledRaisedBrush() const;
+    const QBrush &disabledSunkenBrush() const;
+    const QBrush &focusFrameBrush() const;
+
+    void setActiveRaisedBrush(const QBrush &brush);
+    void setActiveSunkenBrush(const QBrush &brush);
+    void setDisabledRaisedBrush(const QBrush &brush);
+    void setDisabledSunkenBrush(const QBrush &brush);
+    void setFocusFrameBrush(const QBrush &brush);
+
+private:
+    void storeBrush(QBrush &stored, const QBrush &brush);
+
+    std::unique_ptr<ToolButtonPrivate> const d;
+};
