@@ -1,0 +1,215 @@
+#include "app/soundplayer.h"
+#include "testwav.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Runs every test in a fresh working folder holding the five music files, so
+// that the player finds them through its relative paths as in a real run.
+class tst_SoundPlayer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void constructionLoadsTheStartupSoundSilently();
+    void trackTable_data();
+    void trackTable();
+    void playStartsTheTrack();
+    void stopSilencesAndKeepsTheSound();
+    void stopWhenSilentThenPlayStillWorks();
+    void playReplacesThePlayingTrack();
+    void aTrackPlaysOnceAndEnds();
+    void unknownTrackLeavesThePlayerSilentButUsable_data();
+    void unknownTrackLeavesThePlayerSilentButUsable();
+    void missingFileIsSilent();
+    void currentDirectoryComesFirst();
+    void musicBesideTheProgramIsTheFallback();
+
+private:
+    QString m_originalDir;
+    QScopedPointer<QTemporaryDir> m_workDir;
+    QStringList m_filesBesideProgram;
+};
+
+void tst_SoundPlayer::init()
+{
+    m_originalDir = QDir::currentPath();
+    m_workDir.reset(new QTemporaryDir);
+    QVERIFY(m_workDir->isValid());
+    QVERIFY(writeMusicFolder(m_workDir->path()));
+    QVERIFY(QDir::setCurrent(m_workDir->path()));
+}
+
+void tst_SoundPlayer::cleanup()
+{
+    QDir::setCurrent(m_originalDir);
+    m_workDir.reset();
+    for (const QString &file : std::as_const(m_filesBesideProgram))
+        QFile::remove(file);
+    m_filesBesideProgram.clear();
+}
+
+void tst_SoundPlayer::constructionLoadsTheStartupSoundSilently()
+{
+    SoundPlayer player;
+    QCOMPARE(player.source(), QDir(m_workDir->path()).filePath("music/cm1_003.wav"));
+    // Give the sound every chance to start by mistake.
+    QTest::qWait(300);
+    QVERIFY(!player.isPlaying());
+}
+
+void tst_SoundPlayer::trackTable_data()
+{
+    QTest::addColumn<int>("track");
+    QTest::addColumn<QString>("file");
+
+    QTest::newRow("track 0") << 0 << "music/0.wav";
+    QTest::newRow("track 1") << 1 << "music/1.wav";
+    QTest::newRow("track 2") << 2 << "music/2.wav";
+    QTest::newRow("track 3 shares track 1's file") << 3 << "music/1.wav";
+    QTest::newRow("track 4 is the title") << 4 << "music/title.wav";
+}
+
+void tst_SoundPlayer::trackTable()
+{
+    QFETCH(int, track);
+    QFETCH(QString, file);
+
+    SoundPlayer player;
+    player.play(track);
+    QCOMPARE(player.source(), QDir(m_workDir->path()).filePath(file));
+    QTRY_VERIFY(player.isPlaying());
+}
+
+void tst_SoundPlayer::playStartsTheTrack()
+{
+    SoundPlayer player;
+    player.play(4);
+    QTRY_VERIFY(player.isPlaying());
+}
+
+void tst_SoundPlayer::stopSilencesAndKeepsTheSound()
+{
+    SoundPlayer player;
+    player.play(2);
+    QTRY_VERIFY(player.isPlaying());
+    const QString playing = player.source();
+
+    player.stop();
+    QTRY_VERIFY(!player.isPlaying());
+    QCOMPARE(player.source(), playing);
+}
+
+void tst_SoundPlayer::stopWhenSilentThenPlayStillWorks()
+{
+    SoundPlayer player;
+    player.stop();
+    player.stop();
+    QVERIFY(!player.isPlaying());
+
+    player.play(0);
+    QTRY_VERIFY(player.isPlaying());
+}
+
+void tst_SoundPlayer::playReplacesThePlayingTrack()
+{
+    SoundPlayer player;
+    player.play(4);
+    QTRY_VERIFY(player.isPlaying());
+
+    player.play(1);
+    QVERIFY(player.source().endsWith("music/1.wav"));
+    QTRY_VERIFY(player.isPlaying());
+
+    // Playing the same track again starts a fresh sound.
+    player.play(1);
+    QVERIFY(player.source().endsWith("music/1.wav"));
+    QTRY_VERIFY(player.isPlaying());
+}
+
+void tst_SoundPlayer::aTrackPlaysOnceAndEnds()
+{
+    QVERIFY(writeToneWav(m_workDir->path() + "/music/2.wav", 660.0, 0.4));
+
+    SoundPlayer player;
+    player.play(2);
+    QTRY_VERIFY(player.isPlaying());
+    // Not looped: the sound ends by itself and stays silent.
+    QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 10000);
+    QTest::qWait(600);
+    QVERIFY(!player.isPlaying());
+}
+
+void tst_SoundPlayer::unknownTrackLeavesThePlayerSilentButUsable_data()
+{
+    QTest::addColumn<int>("track");
+    QTest::newRow("negative") << -1;
+    QTest::newRow("just past the table") << 5;
+    QTest::newRow("far out") << 1000;
+}
+
+void tst_SoundPlayer::unknownTrackLeavesThePlayerSilentButUsable()
+{
+    QFETCH(int, track);
+
+    SoundPlayer player;
+    player.play(4);
+    QTRY_VERIFY(player.isPlaying());
+
+    player.play(track);
+    QVERIFY(player.source().isEmpty());
+    QVERIFY(!player.isPlaying());
+    player.stop();
+
+    player.play(0);
+    QVERIFY(player.source().endsWith("music/0.wav"));
+    QTRY_VERIFY(player.isPlaying());
+}
+
+void tst_SoundPlayer::missingFileIsSilent()
+{
+    QVERIFY(QFile::remove(m_workDir->path() + "/music/0.wav"));
+
+    SoundPlayer player;
+    player.play(0);
+    QTest::qWait(300);
+    QVERIFY(!player.isPlaying());
+
+    player.play(2);
+    QTRY_VERIFY(player.isPlaying());
+}
+
+void tst_SoundPlayer::currentDirectoryComesFirst()
+{
+    const QString beside = QCoreApplication::applicationDirPath() + "/music/title.wav";
+    QVERIFY(writeToneWav(beside, 500.0, 1.0));
+    m_filesBesideProgram << beside;
+
+    QCOMPARE(SoundPlayer::resolveMusicFile("music/title.wav"),
+             QDir(m_workDir->path()).filePath("music/title.wav"));
+}
+
+void tst_SoundPlayer::musicBesideTheProgramIsTheFallback()
+{
+    // A working folder without music, as when the reader is started from a
+    // desktop launcher.
+    QTemporaryDir elsewhere;
+    QVERIFY(QDir::setCurrent(elsewhere.path()));
+
+    const QString beside = QCoreApplication::applicationDirPath() + "/music/title.wav";
+    QVERIFY(writeToneWav(beside, 500.0, 2.0));
+    m_filesBesideProgram << beside;
+
+    SoundPlayer player;
+    player.play(4);
+    QCOMPARE(player.source(), QFileInfo(beside).absoluteFilePath());
+    QTRY_VERIFY(player.isPlaying());
+}
+
+QTEST_GUILESS_MAIN(tst_SoundPlayer)
+#include "tst_soundplayer.moc"

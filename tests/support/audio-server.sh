@@ -1,0 +1,54 @@
+#!/bin/sh
+# Starts or stops a private PulseAudio server with a null sink, so that tests
+# play real sound without a sound card and without touching the user's own
+# audio. Usage: audio-server.sh start|stop <runtime-dir>
+set -eu
+action=$1
+runtime=$2
+pidfile=$runtime/pulse.pid
+
+case $action in
+start)
+    if [ -f "$pidfile" ] && kill -0 "$(cat "$pidfile")" 2>/dev/null; then
+        exit 0
+    fi
+    command -v pulseaudio >/dev/null || { echo "pulseaudio is not installed" >&2; exit 1; }
+    mkdir -p "$runtime"
+    rm -f "$runtime/native"
+    # A private runtime and state folder keep this server apart from any
+    # session server; -n skips the default configuration.
+    XDG_RUNTIME_DIR=$runtime HOME=$runtime PULSE_STATE_PATH=$runtime/state \
+        pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit \
+        --disable-shm=yes --log-target=file:"$runtime/pulse.log" \
+        -L "module-null-sink sink_name=picturebook_test rate=44100" \
+        -L "module-native-protocol-unix auth-anonymous=1 socket=$runtime/native" \
+        >/dev/null 2>&1 &
+    echo $! >"$pidfile"
+    i=0
+    while [ ! -S "$runtime/native" ]; do
+        i=$((i + 1))
+        if [ $i -gt 100 ] || ! kill -0 "$(cat "$pidfile")" 2>/dev/null; then
+            echo "the audio server did not start; see $runtime/pulse.log" >&2
+            exit 1
+        fi
+        sleep 0.1
+    done
+    ;;
+stop)
+    if [ -f "$pidfile" ]; then
+        pid=$(cat "$pidfile")
+        kill "$pid" 2>/dev/null || true
+        i=0
+        while kill -0 "$pid" 2>/dev/null && [ $i -lt 50 ]; do
+            i=$((i + 1))
+            sleep 0.1
+        done
+        kill -9 "$pid" 2>/dev/null || true
+        rm -f "$pidfile" "$runtime/native"
+    fi
+    ;;
+*)
+    echo "usage: $0 start|stop <runtime-dir>" >&2
+    exit 2
+    ;;
+esac
