@@ -64,8 +64,9 @@ void tst_FontSetup::missingFamiliesAreSubstituted()
         }
         const QStringList chain = QFont::substitutes(s.requested);
         QVERIFY2(!chain.isEmpty(), qPrintable(s.requested));
-        QCOMPARE(chain.first(), s.substitutes.first());
-        QCOMPARE(chain.last(), m_bundledFamily);
+        // Qt keeps substitution lists in lower case.
+        QCOMPARE(chain.first(), s.substitutes.first().toLower());
+        QCOMPARE(chain.last(), m_bundledFamily.toLower());
     }
 }
 

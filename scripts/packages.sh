@@ -1,0 +1,47 @@
+# Shared by scripts/run and scripts/test: the Debian 12 / Ubuntu packages the
+# reader needs, and a function that installs whichever of them are missing.
+
+# Building the program.
+PICTUREBOOK_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev"
+# Running it: the X11 platform plugin, the sound output and the fonts that
+# stand in for the ones the pages ask for.
+PICTUREBOOK_RUNTIME_PACKAGES="qt6-qpa-plugins libqt6multimedia6 pulseaudio fonts-klee fonts-motoya-l-maruberi fonts-aoyagi-kouzan-t"
+# Rendering the tunes at build time.
+PICTUREBOOK_MUSIC_PACKAGES="abcmidi fluidsynth timgm6mb-soundfont"
+# Testing: a virtual X server, real pointer clicks, screenshots and a private
+# sound server whose output can be recorded.
+PICTUREBOOK_TEST_PACKAGES="xvfb xauth xdotool x11-utils imagemagick pulseaudio-utils sox"
+
+picturebook_install_packages()
+{
+    missing=""
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+            missing="$missing $pkg"
+        fi
+    done
+    [ -z "$missing" ] && return 0
+
+    if ! command -v apt-get >/dev/null 2>&1; then
+        echo "picturebook: please install these packages:$missing" >&2
+        return 1
+    fi
+    sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo="sudo"
+    fi
+    echo "picturebook: installing$missing"
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -qq || return 1
+    # shellcheck disable=SC2086
+    $sudo apt-get install -y -qq --no-install-recommends $missing >/dev/null || return 1
+}
+
+picturebook_configure_and_build()
+{
+    root=$1
+    build=$2
+    shift 2
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null || return 1
+    cmake --build "$build" -j "$(nproc)" || return 1
+}
