@@ -1,0 +1,250 @@
+#include "widgets/combobox.h"
+
+#include <QAbstractItemView>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QStandardItemModel>
+#include <QStringListModel>
+#include <QVBoxLayout>
+#include <QtTest>
+
+namespace {
+
+QFont largeFont()
+{
+    QFont font;
+    font.setPointSize(31);
+    font.setBold(true);
+    return font;
+}
+
+QVariant sizeHintOf(const QComboBox &box, int row)
+{
+    return box.model()->index(row, 0).data(Qt::SizeHintRole);
+}
+
+QVariant fontOf(const QComboBox &box, int row)
+{
+    return box.model()->index(row, 0).data(Qt::FontRole);
+}
+
+} // namespace
+
+class tst_ComboBox : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void shouldHaveDefaultValues();
+    void everyRowGetsItemFont_data();
+    void everyRowGetsItemFont();
+    void everyRowGetsItemSize_data();
+    void everyRowGetsItemSize();
+    void unsetItemSizeFallsBackToBoxHeight();
+    void unchangedValuesLeaveModelAlone();
+    void rowsWithoutItemAreSkipped();
+    void laterModelIsFormattedOnlyBySetters();
+    void otherModelsKeepTheirData();
+    void sizeHintFitsTallestText();
+    void onlyTabGivesFocus();
+};
+
+void tst_ComboBox::shouldHaveDefaultValues()
+{
+    ComboBox box;
+    QCOMPARE(box.itemSize(), QSize(-1, -1));
+    QCOMPARE(box.itemFont(), box.font());
+    QCOMPARE(box.focusPolicy(), Qt::TabFocus);
+    QVERIFY(qobject_cast<QStandardItemModel *>(box.model()));
+    QCOMPARE(box.count(), 0);
+
+    box.addItem(QStringLiteral("plain"));
+    QVERIFY(!sizeHintOf(box, 0).isValid());
+    QCOMPARE(fontOf(box, 0).value<QFont>(), box.font());
+}
+
+// How entries are added: before or after the setter, one at a time or
+// several in one call, appended or put in front.
+void tst_ComboBox::everyRowGetsItemFont_data()
+{
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<bool>("inFront");
+
+    QTest::newRow("all before") << QStringList{"a", "b", "c"} << QStringList{} << false;
+    QTest::newRow("all after, one by one") << QStringList{} << QStringList{"a", "b", "c"} << false;
+    QTest::newRow("before and after") << QStringList{"a"} << QStringList{"b", "c"} << false;
+    QTest::newRow("after, in front") << QStringList{"a", "b"} << QStringList{"c", "d"} << true;
+}
+
+void tst_ComboBox::everyRowGetsItemFont()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, after);
+    QFETCH(bool, inFront);
+
+    ComboBox box;
+    box.addItems(before);
+    box.setItemFont(largeFont());
+    QCOMPARE(box.itemFont(), largeFont());
+    for (const QString &text : std::as_const(after)) {
+        if (inFront)
+            box.insertItem(0, text);
+        else
+            box.addItem(text);
+    }
+    QCOMPARE(box.count(), int(before.size() + after.size()));
+    for (int row = 0; row < box.count(); ++row)
+        QCOMPARE(fontOf(box, row).value<QFont>(), largeFont());
+}
+
+void tst_ComboBox::everyRowGetsItemSize_data()
+{
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QStringList>("after");
+
+    QTest::newRow("all before") << QStringList{"a", "b", "c"} << QStringList{};
+    QTest::newRow("several in one call after") << QStringList{} << QStringList{"a", "b", "c"};
+    QTest::newRow("before and after") << QStringList{"a", "b"} << QStringList{"c", "d"};
+}
+
+void tst_ComboBox::everyRowGetsItemSize()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, after);
+
+    ComboBox box;
+    box.addItems(before);
+    box.setItemSize(QSize(120, 44));
+    QCOMPARE(box.itemSize(), QSize(120, 44));
+    box.addItems(after);
+    QCOMPARE(box.count(), int(before.size() + after.size()));
+    for (int row = 0; row < box.count(); ++row)
+        QCOMPARE(sizeHintOf(box, row).toSize(), QSize(120, 44));
+}
+
+void tst_ComboBox::unsetItemSizeFallsBackToBoxHeight()
+{
+    ComboBox box;
+    box.resize(150, 37);
+    box.addItems({QStringLiteral("a"), QStringLiteral("b")});
+    box.setItemSize(QSize(80, 50));
+    box.setItemSize(QSize(-1, -1));
+    QCOMPARE(box.itemSize(), QSize(-1, -1));
+    QCOMPARE(sizeHintOf(box, 0).toSize(), QSize(0, 37));
+    QCOMPARE(sizeHintOf(box, 1).toSize(), QSize(0, 37));
+
+    box.addItem(QStringLiteral("c"));
+    QVERIFY(!sizeHintOf(box, 2).isValid());
+}
+
+void tst_ComboBox::unchangedValuesLeaveModelAlone()
+{
+    ComboBox box;
+    box.addItems({QStringLiteral("a"), QStringLiteral("b")});
+    box.setItemSize(QSize(10, 20));
+    box.setItemFont(largeFont());
+    QSignalSpy changes(box.model(), &QAbstractItemModel::dataChanged);
+    box.setItemSize(QSize(10, 20));
+    box.setItemFont(largeFont());
+    QCOMPARE(changes.count(), 0);
+
+    box.setItemSize(QSize(10, 21));
+    QCOMPARE(changes.count(), 2);
+}
+
+void tst_ComboBox::rowsWithoutItemAreSkipped()
+{
+    ComboBox box;
+    auto *model = qobject_cast<QStandardItemModel *>(box.model());
+    QVERIFY(model);
+    box.addItem(QStringLiteral("a"));
+    box.setItemFont(largeFont());
+    box.setItemSize(QSize(30, 30));
+
+    // Rows put straight into the model have no item until someone sets one.
+    model->insertRows(1, 2);
+    QCOMPARE(model->rowCount(), 3);
+    QCOMPARE(model->item(1, 0), nullptr);
+    box.setItemFont(QFont());
+    box.setItemSize(QSize(40, 40));
+    QCOMPARE(model->item(1, 0), nullptr);
+    QCOMPARE(model->item(2, 0), nullptr);
+    QCOMPARE(sizeHintOf(box, 0).toSize(), QSize(40, 40));
+}
+
+void tst_ComboBox::laterModelIsFormattedOnlyBySetters()
+{
+    ComboBox box;
+    auto *model = new QStandardItemModel(&box);
+    model->appendRow(new QStandardItem(QStringLiteral("one")));
+    box.setModel(model);
+    box.setItemFont(largeFont());
+    QCOMPARE(fontOf(box, 0).value<QFont>(), largeFont());
+
+    box.addItem(QStringLiteral("two"));
+    QCOMPARE(box.count(), 2);
+    QVERIFY(!fontOf(box, 1).isValid());
+}
+
+void tst_ComboBox::otherModelsKeepTheirData()
+{
+    ComboBox box;
+    auto *model = new QStringListModel({QStringLiteral("x"), QStringLiteral("y")}, &box);
+    box.setModel(model);
+    box.setItemFont(largeFont());
+    box.setItemSize(QSize(5, 5));
+    QCOMPARE(box.itemFont(), largeFont());
+    QCOMPARE(box.itemSize(), QSize(5, 5));
+    QVERIFY(!fontOf(box, 0).isValid());
+    QVERIFY(!sizeHintOf(box, 1).isValid());
+}
+
+void tst_ComboBox::sizeHintFitsTallestText()
+{
+    QComboBox plain;
+    ComboBox box;
+    QCOMPARE(box.sizeHint(), plain.sizeHint());
+
+    const QString tall = QStringLiteral("one\ntwo\nthree\nfour\nfive\nsix");
+    for (QComboBox *each : {static_cast<QComboBox *>(&plain), static_cast<QComboBox *>(&box)}) {
+        each->addItem(QStringLiteral("short"));
+        each->addItem(tall);
+    }
+    // The item font plays no part: the box shows its entries in its own font.
+    box.setItemFont(largeFont());
+    const int tallHeight = box.fontMetrics().size(0, tall).height();
+    QVERIFY(tallHeight > plain.sizeHint().height());
+    QCOMPARE(box.sizeHint(), QSize(plain.sizeHint().width(), tallHeight));
+
+    box.setFont(largeFont());
+    plain.setFont(largeFont());
+    QCOMPARE(box.sizeHint().height(), QFontMetrics(largeFont()).size(0, tall).height());
+}
+
+void tst_ComboBox::onlyTabGivesFocus()
+{
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *field = new QLineEdit(&window);
+    auto *box = new ComboBox(&window);
+    box->addItems({QStringLiteral("a"), QStringLiteral("b")});
+    layout->addWidget(field);
+    layout->addWidget(box);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    field->setFocus(Qt::OtherFocusReason);
+
+    QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+    QTRY_VERIFY(box->view()->isVisible());
+    box->hidePopup();
+    QTRY_VERIFY(!box->view()->isVisible());
+    QVERIFY(!box->hasFocus());
+
+    QTest::keyClick(field, Qt::Key_Tab);
+    QVERIFY(box->hasFocus());
+}
+
+QTEST_MAIN(tst_ComboBox)
+#include "tst_combobox.moc"
