@@ -8,15 +8,23 @@ void Tovane::loadScript()
         "婚礼の夜、小春は森のはずれの家にやって来ました。\n"
         "狼のギンのお嫁さんになるためです。\n"
         "けれど家の中は、まっ暗でした。"));
-    setRecord(2, 1, 1, -1, -1, QString::fromLatin1("小春は手さぐりでランプを見つけ、マッチをすって、火をつけました。部屋がぼうっと明るくなります。"));
+    setRecord(2, 1, 1, -1, -1, QString::fromLatin1(
+        "小春は手さぐりでランプを見つけ、マッチをすって、火をつけました。"
+        "部屋がぼうっと明るくなります。"));
     setRecord(3, 0, 2, -1, -1, QString::fromLatin1("「どこにいるの」"));
-    setRecord(4, 0, 1, -1, 2, QString::fromLatin1("そのころギンは、台所の戸だなのかげで、2つの耳までぴたりとふせて、じっとかくれていました。"));
+    setRecord(4, 0, 1, -1, 2, QString::fromLatin1(
+        "そのころギンは、台所の戸だなのかげで、2つの耳までぴたりとふせて、"
+        "じっとかくれていました。"));
     setRecord(5, 0, 1, -1, 2, QString::fromLatin1(
         "小春をこわがらせたくなかったのです。\n"
-        "狼の口は大きくて、きばはするどくて、目は夜の中で金色に光ります。そんな顔を見たら、きっと逃げてしまう。"));
+        "狼の口は大きくて、きばはするどくて、目は夜の中で金色に光ります。そんな顔を見たら、"
+        "きっと逃げてしまう。"));
     setRecord(6, 1, 2, -1, -1, QString::fromLatin1("「火が……」"));
-    setRecord(7, 0, 1, -1, 2, QString::fromLatin1("すきま風が、ランプをふっと消したのです。小春が暗やみでふるえているのが、ギンにはよく見えました。"));
-    setRecord(8, 0, 1, -1, 2, QString::fromLatin1("ギンはそっと戸だなのかげから出ると、大きな前足で、ぎこちなく、マッチを一本すりました。"));
+    setRecord(7, 0, 1, -1, 2, QString::fromLatin1(
+        "すきま風が、ランプをふっと消したのです。小春が暗やみでふるえているのが、"
+        "ギンにはよく見えました。"));
+    setRecord(8, 0, 1, -1, 2, QString::fromLatin1(
+        "ギンはそっと戸だなのかげから出ると、大きな前足で、ぎこちなく、マッチを一本すりました。"));
     setRecord(9, 0, 3, -1, 5, QString::fromLatin1("「うわっ、見るな！」"));
     setRecord(10, 0, 2, 4, 5, QString::fromLatin1("「あなたがギンね。こんばんは」"));
     setRecord(11, 0, 1, 4, 5, QString::fromLatin1(
@@ -37,28 +45,37 @@ void Tovane::loadScript()
         "うしろで、しっぽがかってにゆれてしまいます。"));
     setRecord(19, 0, 1, 10, 5, QString::fromLatin1("小春は、やっぱり、と思いました。"));
     setRecord(20, 0, 2, 4, 0, QString::fromLatin1("「わたし、あなたを知ってるの」"));
-    setRecord(21, 0, 1, 4, 0, QString::fromLatin1("小さいころ、雪の森で迷子になった小春を、大きな灰色の狼が、村まで送ってくれたのでした。"));
+    setRecord(21, 0, 1, 4, 0, QString::fromLatin1(
+        "小さいころ、雪の森で迷子になった小春を、大きな灰色の狼が、村まで送ってくれたのでした。"));
     setRecord(22, 0, 3, 4, 5, QString::fromLatin1("「おまえ、あのときのちびか!」"));
     setRecord(23, 0, 1, 9, 4, QString::fromLatin1("ギンは思わず大きな声でわらいました。"));
     setRecord(24, 0, 2, 9, 4, QString::fromLatin1("「お礼が言いたくて」"));
     setRecord(25, 0, 3, 9, 5, QString::fromLatin1("「それで、狼の嫁に来たのか!」"));
-    setRecord(26, 0, 1, 9, 3, QString::fromLatin1("小春がうなずくと、ギンは耳まで赤くなって、ぷいっと横を向きました。"));
+    setRecord(26, 0, 1, 9, 3, QString::fromLatin1(
+        "小春がうなずくと、ギンは耳まで赤くなって、ぷいっと横を向きました。"));
     setRecord(27, 0, 1, 9, 3, QString::fromLatin1(
         "あの冬から、もう8年。\n"
-        "村の娘が狼のお嫁さんに来ると聞いたときから、ギンはうれしくて、こわくて、ちっとも眠れなかったのです。"));
-    setRecord(28, 0, 2, 4, 3, QString::fromLatin1("「かくれていたのは、わたしをこわがらせたくなかったから？」"));
+        "村の娘が狼のお嫁さんに来ると聞いたときから、ギンはうれしくて、こわくて、"
+        "ちっとも眠れなかったのです。"));
+    setRecord(28, 0, 2, 4, 3, QString::fromLatin1(
+        "「かくれていたのは、わたしをこわがらせたくなかったから？」"));
     setRecord(29, 0, 1, 4, 3, QString::fromLatin1(
         "ギンはしばらくもじもじしていましたが、やがて、こくりとうなずきました。\n"
         "それから、ひとつ大きく息をすって、まっすぐに小春の目を見つめました。"));
     setRecord(30, 0, 3, 4, 1, QString::fromLatin1("「小春、ひとつたのみがあるんだ」"));
-    setRecord(31, 0, 1, 4, 1, QString::fromLatin1("耳をぴんと立てたギンの声は、とてもまじめでした。"));
-    setRecord(32, 0, 3, 4, 1, QString::fromLatin1("「狼は嫁をむかえた夜は、丘で月にとおぼえをして、森じゅうに知らせるんだ」"));
-    setRecord(33, 0, 1, 4, 0, QString::fromLatin1("ギンはまどの外を見上げました。まんまるの月が、雪の森を明るくてらしています。"));
+    setRecord(31, 0, 1, 4, 1, QString::fromLatin1(
+        "耳をぴんと立てたギンの声は、とてもまじめでした。"));
+    setRecord(32, 0, 3, 4, 1, QString::fromLatin1(
+        "「狼は嫁をむかえた夜は、丘で月にとおぼえをして、森じゅうに知らせるんだ」"));
+    setRecord(33, 0, 1, 4, 0, QString::fromLatin1(
+        "ギンはまどの外を見上げました。まんまるの月が、雪の森を明るくてらしています。"));
     setRecord(34, 0, 3, 4, 1, QString::fromLatin1("「おれは、とおぼえがへたなんだ」"));
-    setRecord(35, 0, 1, 4, 1, QString::fromLatin1("ギンはそう言うと、しょんぼり耳をたおしました。しっぽもたれています。"));
+    setRecord(35, 0, 1, 4, 1, QString::fromLatin1(
+        "ギンはそう言うと、しょんぼり耳をたおしました。しっぽもたれています。"));
     setRecord(36, 0, 2, 9, 0, QString::fromLatin1("「へいきよ」"));
     setRecord(37, 0, 1, 9, 0, QString::fromLatin1(
-        "小春はギンの大きな前足を、両手でそっとつつみました。その毛は思っていたよりずっとやわらかくて、あたたかでした。"));
+        "小春はギンの大きな前足を、両手でそっとつつみました。"
+        "その毛は思っていたよりずっとやわらかくて、あたたかでした。"));
     setRecord(38, 0, 2, 5, 0, QString::fromLatin1("「行こう！」"));
     setRecord(39, 2, 1, -1, -1, QString::fromLatin1(
         "二人は雪をふんで、森のいちばん高い丘に登りました。\n"
@@ -67,7 +84,8 @@ void Tovane::loadScript()
     setRecord(41, 2, 1, -1, -1, QString::fromLatin1(
         "ギンは胸をはり、月に向かって口をひらきました。\n"
         "ところが出てきたのは、「キャン!」という子犬のような声。"));
-    setRecord(42, 2, 3, -1, -1, QString::fromLatin1("「……わらうなよ。子どものころから、ずっとこうなんだ」"));
+    setRecord(42, 2, 3, -1, -1, QString::fromLatin1(
+        "「……わらうなよ。子どものころから、ずっとこうなんだ」"));
     setRecord(43, 2, 1, -1, -1, QString::fromLatin1(
         "小春はわらいませんでした。\n"
         "ギンの背中を1度、2度となでて、にっこりしました。"));
