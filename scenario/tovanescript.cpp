@@ -18,7 +18,7 @@ void Tovane::loadScript()
     setRecord(5, 0, 1, -1, 2, QString::fromLatin1(
         "小春をこわがらせたくなかったのです。\n"
         "狼の口は大きくて、きばはするどくて、目は夜の中で金色に光ります。そんな顔を見たら、"
-        "きっと逃げてしまう。"));
+        "きっとにげてしまう。"));
     setRecord(6, 1, 2, -1, -1, QString::fromLatin1("「火が……」"));
     setRecord(7, 0, 1, -1, 2, QString::fromLatin1(
         "すきま風が、ランプをふっと消したのです。小春が暗やみでふるえているのが、"
