@@ -12,12 +12,20 @@ ButtonStyle::ButtonStyle(QStyle *style)
 {
 }
 
+namespace {
+
+bool carriesBrushes(const QWidget *widget)
+{
+    return widget && widget->property("activeRaisedBrush").canConvert<QBrush>();
+}
+
+} // namespace
+
 void ButtonStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option,
                                 QPainter *painter, const QWidget *widget) const
 {
     const bool panel = element == PE_PanelButtonCommand || element == PE_PanelButtonTool;
-    const QVariant raised = widget ? widget->property("activeRaisedBrush") : QVariant();
-    if (!panel || !raised.canConvert<QBrush>()) {
+    if (!panel || !carriesBrushes(widget)) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
@@ -39,4 +47,14 @@ void ButtonStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *op
         painter->drawRoundedRect(rect.adjusted(2, 2, -2, -2), 3, 3);
     }
     painter->restore();
+}
+
+QSize ButtonStyle::sizeFromContents(ContentsType type, const QStyleOption *option,
+                                    const QSize &size, const QWidget *widget) const
+{
+    QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
+    // Room for the rounded face and the focus frame around the label.
+    if ((type == CT_PushButton || type == CT_ToolButton) && carriesBrushes(widget))
+        result += QSize(16, 10);
+    return result;
 }

@@ -7,6 +7,7 @@
 #include "widgets/pushbutton.h"
 #include "widgets/toolbutton.h"
 
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,7 +43,14 @@ WidgetKitWindow::WidgetKitWindow(QWidget *parent)
             [this](bool focus) { log(tr("Click-to-edit: released(%1)").arg(focus)); });
     connect(nameField, &ClickToEdit::clicked, this,
             [this](bool focus) { log(tr("Click-to-edit: clicked(%1)").arg(focus)); });
-    form->addRow(tr("Click to edit:"), nameField);
+    auto *nameRow = new QHBoxLayout;
+    nameRow->addWidget(nameField);
+    auto *nameEnabled = new QCheckBox(tr("Enabled"), this);
+    nameEnabled->setObjectName(QStringLiteral("nameEnabled"));
+    nameEnabled->setChecked(true);
+    connect(nameEnabled, &QCheckBox::toggled, nameField, &QWidget::setEnabled);
+    nameRow->addWidget(nameEnabled);
+    form->addRow(tr("Click to edit:"), nameRow);
 
     auto *labelRow = new QHBoxLayout;
     for (int i = 0; i < 3; ++i) {
@@ -90,7 +98,7 @@ WidgetKitWindow::WidgetKitWindow(QWidget *parent)
     buttonRow->addWidget(okButton);
 
     auto *disabledButton = new PushButton(tr("Disabled"), this);
-    disabledButton->setDisabledRaisedBrush(QBrush(QColor(0xb0, 0xb0, 0xb0), Qt::Dense4Pattern));
+    disabledButton->setDisabledRaisedBrush(QBrush(QColor(0x80, 0x80, 0x80), Qt::Dense6Pattern));
     disabledButton->setEnabled(false);
     buttonRow->addWidget(disabledButton);
 
