@@ -1,0 +1,171 @@
+// Paints every picture of the program's bundle and writes the PNG files (and
+// the program icon) into the resources folder given on the command line.
+//
+//   picturebook_artgen <resources dir> [--preview <dir>]
+//
+// --preview also writes composed reading pages, to judge how the layers meet.
+
+#include "figures.h"
+#include "icon.h"
+#include "pictures.h"
+#include "paintkit.h"
+#include "scenes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QPainter>
+
+#include <cstdio>
+
+namespace {
+
+enum class Kind { Rgba, Rgb, Indexed };
+
+bool write(const QImage &image, const QString &path, Kind kind)
+{
+    QImage out;
+    switch (kind) {
+    case Kind::Rgba:
+        out = image.convertToFormat(QImage::Format_ARGB32);
+        break;
+    case Kind::Rgb:
+        out = image.convertToFormat(QImage::Format_RGB32);
+        break;
+    case Kind::Indexed:
+        out = image;
+        break;
+    }
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QImageWriter writer(path, "png");
+    // Flat art packs well even at a light setting, and light settings keep
+    // the decoder's work per page turn small.
+    writer.setQuality(pictures::pngQuality);
+    if (!writer.write(out)) {
+        std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path),
+                     qPrintable(writer.errorString()));
+        return false;
+    }
+    std::printf("%-48s %8lld bytes\n", qPrintable(path), QFileInfo(path).size());
+    return true;
+}
+
+QImage composePage(const QImage &background, int wolfFace, int brideFace)
+{
+    QImage page(800, 600, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&page);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.drawImage(0, 0, background);
+    if (wolfFace >= 0) {
+        p.drawImage(40, 0, figures::wolfBody());
+        if (wolfFace > 0)
+            p.drawImage(193, 48, figures::wolfFace(wolfFace));
+    }
+    if (brideFace >= 0) {
+        p.drawImage(380, 0, figures::brideBody());
+        if (brideFace > 0)
+            p.drawImage(491, 82, figures::brideFace(brideFace));
+    }
+    p.setOpacity(0.8);
+    p.fillRect(QRectF(10, 430, 780, 160), Qt::black);
+    p.setOpacity(1.0);
+    p.fillRect(QRect(10, 370, 131, 51), QColor(255, 255, 255, 200));
+    p.fillRect(QRect(700, 560, 75, 23), QColor(230, 230, 230));
+    return page;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 2) {
+        std::fprintf(stderr, "usage: picturebook_artgen <resources dir> [--preview <dir>]\n");
+        return 2;
+    }
+    const QDir out(args.at(1));
+    const int previewAt = args.indexOf(QStringLiteral("--preview"));
+    const QString previewDir = previewAt > 0 && previewAt + 1 < args.size() ? args.at(previewAt + 1)
+                                                                             : QString();
+
+    const int fontId = QFontDatabase::addApplicationFont(out.filePath("font/font/azuki.ttf"));
+    if (fontId < 0) {
+        std::fprintf(stderr, "cannot load %s\n", qPrintable(out.filePath("font/font/azuki.ttf")));
+        return 1;
+    }
+    const QString family = QFontDatabase::applicationFontFamilies(fontId).value(0);
+
+    bool ok = true;
+    const QList<scenes::Scene> backgrounds = scenes::all();
+    for (const scenes::Scene &scene : backgrounds) {
+        const QImage image = scene.paint();
+        ok &= write(scene.indexed ? art::toIndexed(image, 256) : image,
+                    out.filePath("back/pict/" + scene.file),
+                    scene.indexed ? Kind::Indexed : Kind::Rgba);
+    }
+    ok &= write(figures::wolfBody(), out.filePath("body/wolf/pict/wolf_body.png"), Kind::Rgba);
+    for (int i = 1; i <= figures::wolfFaces; ++i)
+        ok &= write(figures::wolfFace(i), out.filePath(QString("body/wolf/pict/wolf/wolf%1.png").arg(i)),
+                    Kind::Rgba);
+    ok &= write(figures::brideBody(), out.filePath("body/bride/pict/bride.png"), Kind::Rgba);
+    for (int i = 1; i <= figures::brideFaces; ++i)
+        ok &= write(figures::brideFace(i), out.filePath(QString("body/bride/pict/orima/%1.png").arg(i)),
+                    Kind::Rgba);
+    ok &= write(pictures::title(family), out.filePath("page/pict/page/title.png"), Kind::Rgb);
+    ok &= write(pictures::contents(family), out.filePath("page/pict/page/content.png"), Kind::Rgb);
+
+    ok &= icon::writeAll(out);
+
+    if (!previewDir.isEmpty()) {
+        QDir().mkpath(previewDir);
+        const QDir dir(previewDir);
+        for (int b = 0; b < backgrounds.size(); ++b) {
+            const QImage bg = backgrounds[b].paint();
+            composePage(bg, b == 1 ? -1 : 1 + b % 6, b == 1 ? -1 : 1 + b % 11)
+                .save(dir.filePath(QString("page_%1.png").arg(b)));
+        }
+        // every face over its body, side by side, on a mid-grey ground
+        QImage sheet(7 * 210, 3 * 220, QImage::Format_ARGB32_Premultiplied);
+        sheet.fill(QColor(0xc8, 0xb8, 0xa8));
+        {
+            QPainter p(&sheet);
+            for (int f = 0; f <= figures::wolfFaces; ++f) {
+                QImage fig = figures::wolfBody();
+                QPainter fp(&fig);
+                if (f > 0)
+                    fp.drawImage(figures::wolfFaceRect.topLeft(), figures::wolfFace(f));
+                fp.end();
+                p.drawImage(QPoint(f * 210, 0), fig.copy(116, 0, 200, 210));
+            }
+            for (int f = 0; f <= figures::brideFaces; ++f) {
+                QImage fig = figures::brideBody();
+                QPainter fp(&fig);
+                if (f > 0)
+                    fp.drawImage(figures::brideFaceRect.topLeft(), figures::brideFace(f));
+                fp.end();
+                p.drawImage(QPoint((f % 7) * 210, 220 + (f / 7) * 220), fig.copy(91, 40, 200, 220));
+            }
+        }
+        sheet.save(dir.filePath("faces_sheet.png"));
+        for (const QImage &body : { figures::wolfBody(), figures::brideBody() }) {
+            qint64 clear = 0, soft = 0;
+            for (int y = 0; y < body.height(); ++y)
+                for (int x = 0; x < body.width(); ++x) {
+                    const int a = qAlpha(body.pixel(x, y));
+                    clear += a == 0;
+                    soft += a > 0 && a < 255;
+                }
+            std::printf("body %dx%d: %.3f transparent, %lld soft edge pixels\n", body.width(),
+                        body.height(), double(clear) / (body.width() * body.height()), soft);
+        }
+        const QImage room = backgrounds[0].paint();
+        for (int f = 0; f <= 11; ++f)
+            composePage(room, f <= 6 ? f : 0, f).save(dir.filePath(QString("faces_%1.png").arg(f)));
+    }
+    return ok ? 0 : 1;
+}

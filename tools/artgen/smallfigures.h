@@ -1,0 +1,34 @@
+#pragma once
+
+// The wolf and the bride as the scene pictures show them: whole figures in
+// a few poses, painted at any size. Each function draws at `feet` (the point
+// on the ground under the figure) and scales the figure to `height` pixels.
+
+#include <QColor>
+#include <QPointF>
+
+class QPainter;
+
+namespace smallfigures {
+
+struct Look
+{
+    // When `silhouette` is valid, the figure is one flat shape of that colour
+    // (against the moon), with `rim` as a thin light edge if that is valid.
+    QColor silhouette;
+    QColor rim;
+    bool facingRight = true;
+    // Pink petals caught in the fur.
+    bool petals = false;
+};
+
+void wolfStanding(QPainter &p, QPointF feet, qreal height, const Look &look, qreal headLift = 0);
+void wolfWalking(QPainter &p, QPointF feet, qreal height, const Look &look, bool rider);
+void wolfSitting(QPainter &p, QPointF feet, qreal height, const Look &look);
+void wolfFromBehind(QPainter &p, QPointF feet, qreal height, const Look &look);
+
+void brideStanding(QPainter &p, QPointF feet, qreal height, const Look &look);
+void brideSitting(QPainter &p, QPointF feet, qreal height, const Look &look);
+void girlFromBehind(QPainter &p, QPointF feet, qreal height, const Look &look);
+
+} // namespace smallfigures
