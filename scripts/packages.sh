@@ -10,7 +10,7 @@ PICTUREBOOK_RUNTIME_PACKAGES="qt6-qpa-plugins libqt6multimedia6 pulseaudio fonts
 PICTUREBOOK_MUSIC_PACKAGES="abcmidi fluidsynth timgm6mb-soundfont"
 # Testing: a virtual X server, real pointer clicks, screenshots and a private
 # sound server whose output can be recorded.
-PICTUREBOOK_TEST_PACKAGES="xvfb xauth xdotool x11-utils imagemagick pulseaudio-utils sox"
+PICTUREBOOK_TEST_PACKAGES="xvfb xauth xdotool x11-utils imagemagick pulseaudio-utils sox desktop-file-utils appstream"
 
 picturebook_install_packages()
 {

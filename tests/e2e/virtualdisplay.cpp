@@ -1,0 +1,129 @@
+#include "virtualdisplay.h"
+
+#include "childprocess.h"
+
+#include <QElapsedTimer>
+#include <QRegularExpression>
+
+VirtualDisplay::~VirtualDisplay()
+{
+    stop();
+}
+
+bool VirtualDisplay::start(QString *error)
+{
+    ChildProcess::endWithTest(m_server);
+    m_server.setProcessChannelMode(QProcess::SeparateChannels);
+    m_server.setStandardErrorFile(QProcess::nullDevice());
+    // -displayfd picks a free display number and writes it once the server
+    // accepts clients, so there is no guessing and no polling for sockets.
+    // The screen is larger than the reader's window so that its position
+    // on the screen is whatever the program and the X server make of it.
+    m_server.start(QStringLiteral("Xvfb"),
+                   { QStringLiteral("-displayfd"), QStringLiteral("1"),
+                     QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("1024x768x24"),
+                     QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                     QStringLiteral("-noreset") });
+    if (!m_server.waitForStarted(5000)) {
+        *error = QStringLiteral("Xvfb did not start: ") + m_server.errorString();
+        return false;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    QByteArray out;
+    while (!out.contains('\n') && timer.elapsed() < 10000 && m_server.state() == QProcess::Running) {
+        m_server.waitForReadyRead(200);
+        out += m_server.readAllStandardOutput();
+    }
+    bool ok = false;
+    const int number = out.trimmed().toInt(&ok);
+    if (!ok) {
+        *error = QStringLiteral("Xvfb gave no display number");
+        stop();
+        return false;
+    }
+    m_name = QStringLiteral(":%1").arg(number);
+    return true;
+}
+
+bool VirtualDisplay::stop()
+{
+    return ChildProcess::stop(m_server);
+}
+
+QProcessEnvironment VirtualDisplay::environment(QProcessEnvironment base) const
+{
+    base.insert(QStringLiteral("DISPLAY"), m_name);
+    base.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    base.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    base.remove(QStringLiteral("XAUTHORITY"));
+    return base;
+}
+
+QRect VirtualDisplay::findWindow(const QString &title) const
+{
+    const QProcessEnvironment env = environment(QProcessEnvironment::systemEnvironment());
+    bool ok = false;
+    const QByteArray ids = ChildProcess::run(
+        QStringLiteral("xdotool"),
+        { QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+          QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$') },
+        env, &ok);
+    const QByteArray id = ids.split('\n').value(0).trimmed();
+    if (!ok || id.isEmpty())
+        return {};
+
+    const QByteArray shell = ChildProcess::run(
+        QStringLiteral("xdotool"),
+        { QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), QString::fromLatin1(id) },
+        env, &ok);
+    if (!ok)
+        return {};
+    QRect rect;
+    for (const QByteArray &line : shell.split('\n')) {
+        const int eq = line.indexOf('=');
+        if (eq < 0)
+            continue;
+        const QByteArray key = line.left(eq);
+        const int value = line.mid(eq + 1).toInt();
+        if (key == "X")
+            rect.moveLeft(value);
+        else if (key == "Y")
+            rect.moveTop(value);
+        else if (key == "WIDTH")
+            rect.setWidth(value);
+        else if (key == "HEIGHT")
+            rect.setHeight(value);
+    }
+    return rect;
+}
+
+bool VirtualDisplay::click(QPoint screenPosition) const
+{
+    bool ok = false;
+    ChildProcess::run(QStringLiteral("xdotool"),
+                      { QStringLiteral("mousemove"), QString::number(screenPosition.x()),
+                        QString::number(screenPosition.y()), QStringLiteral("click"),
+                        QStringLiteral("1") },
+                      environment(QProcessEnvironment::systemEnvironment()), &ok);
+    return ok;
+}
+
+QImage VirtualDisplay::grab(const QRect &area) const
+{
+    bool ok = false;
+    // PPM: no compression to spend time on, and Qt reads it without a plugin.
+    const QByteArray ppm = ChildProcess::run(
+        QStringLiteral("import"),
+        { QStringLiteral("-silent"), QStringLiteral("-window"), QStringLiteral("root"),
+          QStringLiteral("-crop"),
+          QStringLiteral("%1x%2+%3+%4").arg(area.width()).arg(area.height()).arg(area.x()).arg(area.y()),
+          QStringLiteral("+repage"), QStringLiteral("ppm:-") },
+        environment(QProcessEnvironment::systemEnvironment()), &ok);
+    if (!ok)
+        return {};
+    QImage image = QImage::fromData(ppm, "PPM");
+    if (image.size() != area.size())
+        return {};
+    return image.convertToFormat(QImage::Format_RGB32);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRect>
+#include <QString>
+
+// A private X server (Xvfb) for the end-to-end tests, with what a user does
+// on it: find a window, click into it, look at the screen. Clicks go through
+// xdotool's XTEST events and screenshots through ImageMagick's import, so
+// the reader receives real pointer events from the X server and the pictures
+// are what the X server holds.
+class VirtualDisplay
+{
+public:
+    VirtualDisplay() = default;
+    ~VirtualDisplay();
+
+    VirtualDisplay(const VirtualDisplay &) = delete;
+    VirtualDisplay &operator=(const VirtualDisplay &) = delete;
+
+    // Starts Xvfb on the first free display number. On failure, `error` says why.
+    bool start(QString *error);
+    bool stop();
+
+    QString name() const { return m_name; }
+    qint64 pid() const { return m_server.processId(); }
+    bool isRunning() const { return m_server.state() == QProcess::Running; }
+
+    // The given environment with DISPLAY pointing here and Qt on X11.
+    QProcessEnvironment environment(QProcessEnvironment base) const;
+
+    // The screen rectangle of the first visible top-level window whose title
+    // matches `title` exactly; an empty rectangle when there is none (yet).
+    QRect findWindow(const QString &title) const;
+
+    bool click(QPoint screenPosition) const;
+
+    // The part of the screen inside `area`; a null image on failure.
+    QImage grab(const QRect &area) const;
+
+private:
+    QProcess m_server;
+    QString m_name;
+};
