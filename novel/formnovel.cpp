@@ -1,15 +1,241 @@
 #include "novel/formnovel.h"
+#include "ui_formnovel.h"
+
+#include "app/soundplayer.h"
+#include "scenario/cp932.h"
+#include "scenario/ruvello.h"
+#include "scenario/sorinda.h"
+#include "scenario/speakernames.h"
+#include "scenario/tovane.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+
+#include <iterator>
+
+namespace {
+
+constexpr int contentsPage = 1;
+
+const char *const backgroundPictures[] = {
+    ":/back/pict/tyuuka.png",
+    ":/back/pict/black.png",
+    ":/back/pict/eventtovane.png",
+    ":/back/pict/eventruvello1.png",
+    ":/back/pict/eventruvello2.png",
+    ":/back/pict/eventruvello3.png",
+    ":/back/pict/eventruvello4.png",
+    ":/back/pict/eventsorinda.png",
+};
+
+constexpr int wolfFaceCount = 6;
+constexpr int brideFaceCount = 11;
+const QPoint wolfBodyAt(40, 0);
+const QPoint wolfFaceAt(193, 48);
+const QPoint brideBodyAt(380, 0);
+const QPoint brideFaceAt(491, 82);
+
+const QRectF textBox(10, 430, 780, 160);
+const QRect textArea(20, 440, 760, 140);
+constexpr qreal textBoxOpacity = 0.8;
+// The text font's family, kept in the same encoding as the story lines.
+const char textFontFamily[] = "\x97\xf6\x95\xb6\x83\x79\x83\x93\x8e\x9a";
+
+QImage loadPicture(const QString &path)
+{
+    return QImage(path);
+}
+
+} // namespace
 
 FormNovel::FormNovel(QWidget *parent)
     : QWidget(parent)
+    , ui(new Ui::FormNovel)
 {
-    resize(800, 600);
+    ui->setupUi(this);
+
+    // The form keeps the figures and the sentence label for the designer's
+    // sake; the page paints them itself.
+    ui->label->setVisible(false);
+    ui->frame->setVisible(false);
+    ui->LB_Sent->setVisible(false);
+    ui->label_2->setVisible(false);
+
+    scenario = std::make_unique<Tovane>();
+    showRecord(recordIndex);
 }
 
-FormNovel::~FormNovel() = default;
+FormNovel::~FormNovel()
+{
+    delete ui;
+}
 
 void FormNovel::selectStory(int number)
 {
     recordIndex = 0;
     storyNumber = number;
+
+    // The old table goes before the new one is built, so at most one story
+    // is ever held in memory.
+    switch (number) {
+    case 0:
+        scenario.reset();
+        scenario = std::make_unique<Ruvello>();
+        break;
+    case 1:
+        scenario.reset();
+        scenario = std::make_unique<Tovane>();
+        break;
+    case 2:
+        scenario.reset();
+        scenario = std::make_unique<Sorinda>();
+        break;
+    default:
+        break;
+    }
+
+    showSpeaker(scenario->records[0].speaker);
+    updateAccessibleText();
+}
+
+void FormNovel::setScenario(std::unique_ptr<Tovane> table)
+{
+    if (!table)
+        return;
+    recordIndex = 0;
+    scenario = std::move(table);
+    showSpeaker(scenario->records[0].speaker);
+    updateAccessibleText();
+}
+
+void FormNovel::showRecord(int index)
+{
+    if (index < 0 || index >= int(std::size(scenario->records)))
+        return;
+    const ScenarioRecord &record = scenario->records[index];
+    showSpeaker(record.speaker);
+    setSentence(record.text);
+    updateAccessibleText();
+}
+
+void FormNovel::showSpeaker(int speaker)
+{
+    switch (speaker) {
+    case 1:
+        ui->LB_Name->setText(QString());
+        break;
+    case 2:
+        ui->LB_Name->setText(fromCp932(brideName));
+        break;
+    case 3:
+        ui->LB_Name->setText(fromCp932(wolfName));
+        break;
+    default:
+        // Lines without a speaker of their own keep the last name on show.
+        break;
+    }
+}
+
+void FormNovel::setSentence(const QString &text)
+{
+    ui->LB_Sent->setText(displayText(text));
+}
+
+void FormNovel::paintEvent(QPaintEvent *)
+{
+    // Composed at the screen's resolution so that the text stays sharp on a
+    // high-density display; the pictures are scaled up with it.
+    const qreal ratio = devicePixelRatioF();
+    QImage page(width() * ratio, height() * ratio, QImage::Format_ARGB32_Premultiplied);
+    page.setDevicePixelRatio(ratio);
+
+    const ScenarioRecord *record = currentRecord();
+    {
+        QPainter painter(&page);
+        painter.setRenderHint(QPainter::Antialiasing);
+
+        drawBackground(&painter);
+        if (record && record->wolfFace >= 0)
+            drawWolf(&painter);
+        if (record && record->brideFace >= 0)
+            drawBride(&painter);
+
+        painter.setOpacity(textBoxOpacity);
+        painter.fillRect(textBox, QBrush(Qt::black, Qt::SolidPattern));
+
+        painter.setFont(QFont(fromCp932(textFontFamily), 20, QFont::Bold));
+        painter.setPen(Qt::white);
+        painter.setOpacity(1.0);
+        if (record)
+            painter.drawText(textArea, Qt::AlignLeft | Qt::TextWordWrap, displayText(record->text));
+    }
+
+    QPainter(this).drawImage(0, 0, page);
+}
+
+void FormNovel::drawBackground(QPainter *painter)
+{
+    const ScenarioRecord *record = currentRecord();
+    QImage picture;
+    if (record && record->background >= 0
+        && record->background < int(std::size(backgroundPictures))) {
+        picture = loadPicture(QString::fromLatin1(backgroundPictures[record->background]));
+    }
+    // Without a picture the page would show whatever the fresh image holds.
+    if (picture.isNull()) {
+        painter->fillRect(rect(), Qt::black);
+        return;
+    }
+    painter->drawImage(0, 0, picture);
+}
+
+void FormNovel::drawWolf(QPainter *painter)
+{
+    painter->drawImage(wolfBodyAt, loadPicture(QStringLiteral(":/body/wolf/pict/wolf_body.png")));
+    const int face = currentRecord()->wolfFace;
+    if (face >= 1 && face <= wolfFaceCount) {
+        painter->drawImage(wolfFaceAt,
+                           loadPicture(QStringLiteral(":/body/wolf/pict/wolf/wolf%1.png").arg(face)));
+    }
+}
+
+void FormNovel::drawBride(QPainter *painter)
+{
+    painter->drawImage(brideBodyAt, loadPicture(QStringLiteral(":/body/bride/pict/bride.png")));
+    const int face = currentRecord()->brideFace;
+    if (face >= 1 && face <= brideFaceCount) {
+        painter->drawImage(brideFaceAt,
+                           loadPicture(QStringLiteral(":/body/bride/pict/orima/%1.png").arg(face)));
+    }
+}
+
+void FormNovel::on_PB_Page_clicked()
+{
+    ++recordIndex;
+    if (recordIndex == scenario->count) {
+        if (sound)
+            sound->stop();
+        // The main window hides this page and shows the contents page before
+        // the emit returns.
+        emit pEventPageChange(contentsPage);
+    }
+    showRecord(recordIndex);
+    repaint();
+}
+
+const ScenarioRecord *FormNovel::currentRecord() const
+{
+    if (recordIndex < 0 || recordIndex >= int(std::size(scenario->records)))
+        return nullptr;
+    return &scenario->records[recordIndex];
+}
+
+// The painted text is invisible to a screen reader; the page names the line
+// and its speaker instead.
+void FormNovel::updateAccessibleText()
+{
+    const ScenarioRecord *record = currentRecord();
+    setAccessibleName(record ? displayText(record->text) : QString());
+    setAccessibleDescription(ui->LB_Name->text());
 }

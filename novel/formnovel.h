@@ -2,10 +2,26 @@
 
 #include <QWidget>
 
-class SoundPlayer;
+#include <memory>
 
-// The reading page. For now an empty 800 x 600 page that takes part in the
-// page cycle; reading arrives with the story pages.
+class QPainter;
+class SoundPlayer;
+class Tovane;
+struct ScenarioRecord;
+
+namespace Ui {
+class FormNovel;
+}
+
+// The reading page. It holds the scenario object of the story being read and
+// the index of the record on show, paints that record (background, the wolf
+// and the bride, the translucent text box) and moves on one record per click
+// of "Next". The click past a story's last record stops the music and asks
+// for the contents page.
+//
+// A story number other than 0, 1 or 2 is not a story: selectStory() then keeps
+// the scenario it already holds and goes back to its first record, so the
+// page always reads a live table.
 class FormNovel : public QWidget
 {
     Q_OBJECT
@@ -15,13 +31,38 @@ public:
     ~FormNovel() override;
 
     void selectStory(int storyNumber);
+    void showRecord(int index);
+    void showSpeaker(int speaker);
+    void setSentence(const QString &text);
+
+    // Reads the given table from its first record instead of one of the three
+    // stories; for tests and tools that need records of their own making.
+    void setScenario(std::unique_ptr<Tovane> table);
+
+    const Tovane *currentScenario() const { return scenario.get(); }
+    int currentRecordIndex() const { return recordIndex; }
 
     SoundPlayer *sound = nullptr;
 
 signals:
     void pEventPageChange(int page);
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private slots:
+    void on_PB_Page_clicked();
+
 private:
+    void drawBackground(QPainter *painter);
+    void drawWolf(QPainter *painter);
+    void drawBride(QPainter *painter);
+
+    const ScenarioRecord *currentRecord() const;
+    void updateAccessibleText();
+
+    std::unique_ptr<Tovane> scenario;
     int recordIndex = 0;
     int storyNumber = 0;
+    Ui::FormNovel *ui;
 };

@@ -1,0 +1,233 @@
+// Times a page advance of the reading page: from the click on "Next" to the
+// painted page, for every record of the three stories, in a real main window.
+// The slot repaints synchronously, so the click's duration is the figure.
+// The same drawing steps are then timed one by one on the same records to
+// show where the time goes.
+//
+// Usage: bench_pageadvance [rounds]   (default 3 rounds over all stories)
+// Runs on the offscreen platform unless DISPLAY or QT_QPA_PLATFORM say otherwise.
+
+#include "app/fontsetup.h"
+#include "app/mainwindow.h"
+#include "novel/formnovel.h"
+#include "pages/formcontents.h"
+#include "pages/formtitle.h"
+#include "scenario/cp932.h"
+#include "scenario/tovane.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFont>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QWindow>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// A press and a release through the application's event dispatch, as a real
+// click arrives at the button.
+void click(QPushButton *button)
+{
+    const QPointF local(button->width() / 2.0, button->height() / 2.0);
+    const QPointF global = button->mapToGlobal(local);
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(button, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(button, &release);
+}
+
+double ms(qint64 nanoseconds)
+{
+    return nanoseconds / 1e6;
+}
+
+struct Stats
+{
+    double median, p95, max, mean;
+};
+
+Stats stats(std::vector<double> samples)
+{
+    std::sort(samples.begin(), samples.end());
+    const size_t n = samples.size();
+    auto at = [&](double q) {
+        // Nearest rank.
+        size_t rank = size_t(q * n + 0.999999);
+        return samples[std::min(n, std::max<size_t>(rank, 1)) - 1];
+    };
+    double sum = 0;
+    for (double s : samples)
+        sum += s;
+    return {at(0.5), at(0.95), samples.back(), sum / n};
+}
+
+void print(const char *what, const std::vector<double> &samples)
+{
+    const Stats s = stats(samples);
+    std::printf("%-34s n=%4zu  median %6.2f ms  p95 %6.2f ms  max %6.2f ms  mean %6.2f ms\n", what,
+                samples.size(), s.median, s.p95, s.max, s.mean);
+}
+
+QStringList picturesOf(const ScenarioRecord &r)
+{
+    static const char *const backgrounds[] = {"tyuuka", "black", "eventtovane", "eventruvello1",
+                                              "eventruvello2", "eventruvello3", "eventruvello4",
+                                              "eventsorinda"};
+    QStringList paths;
+    if (r.background >= 0 && r.background < 8)
+        paths << QStringLiteral(":/back/pict/%1.png").arg(QLatin1String(backgrounds[r.background]));
+    if (r.wolfFace >= 0) {
+        paths << QStringLiteral(":/body/wolf/pict/wolf_body.png");
+        if (r.wolfFace >= 1 && r.wolfFace <= 6)
+            paths << QStringLiteral(":/body/wolf/pict/wolf/wolf%1.png").arg(r.wolfFace);
+    }
+    if (r.brideFace >= 0) {
+        paths << QStringLiteral(":/body/bride/pict/bride.png");
+        if (r.brideFace >= 1 && r.brideFace <= 11)
+            paths << QStringLiteral(":/body/bride/pict/orima/%1.png").arg(r.brideFace);
+    }
+    return paths;
+}
+
+QPoint placeOf(const QString &path)
+{
+    if (path.endsWith(QLatin1String("wolf_body.png")))
+        return {40, 0};
+    if (path.contains(QLatin1String("/wolf/wolf")))
+        return {193, 48};
+    if (path.endsWith(QLatin1String("bride.png")))
+        return {380, 0};
+    if (path.contains(QLatin1String("/orima/")))
+        return {491, 82};
+    return {0, 0};
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    FontSetup::install();
+    const int rounds = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 3;
+
+    MainWindow window;
+    window.show();
+    QElapsedTimer wait;
+    wait.start();
+    while (!(window.windowHandle() && window.windowHandle()->isExposed()) && wait.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    QApplication::processEvents();
+
+    auto *title = window.findChild<FormTitle *>();
+    auto *contents = window.findChild<FormContents *>();
+    auto *novel = window.findChild<FormNovel *>();
+    auto *next = novel->findChild<QPushButton *>(QStringLiteral("PB_Page"));
+    click(title->findChild<QPushButton *>(QStringLiteral("PB_Start")));
+
+    PaintCounter counter;
+    novel->installEventFilter(&counter);
+
+    const char *const storyButtons[] = {"PB_Ruvello", "PB_Novel", "PB_Sorinda"};
+    std::vector<double> advance;
+    std::vector<double> endClick;
+    std::vector<ScenarioRecord> shown;
+    int missedPaints = 0;
+
+    for (int round = 0; round < rounds; ++round) {
+        for (const char *story : storyButtons) {
+            click(contents->findChild<QPushButton *>(QLatin1String(story)));
+            QApplication::processEvents();
+            const int count = novel->currentScenario()->count;
+            for (int i = 1; i < count; ++i) {
+                const int paintsBefore = counter.paints;
+                QElapsedTimer timer;
+                timer.start();
+                click(next);
+                advance.push_back(ms(timer.nsecsElapsed()));
+                if (counter.paints == paintsBefore)
+                    ++missedPaints;
+                if (round == 0)
+                    shown.push_back(novel->currentScenario()->records[i]);
+                // Let the platform flush what the paint produced, outside the timing.
+                QApplication::processEvents();
+            }
+            QElapsedTimer timer;
+            timer.start();
+            click(next);
+            endClick.push_back(ms(timer.nsecsElapsed()));
+            QApplication::processEvents();
+        }
+    }
+
+    // The same steps as the page's paint, one at a time, on the records shown.
+    std::vector<double> decode, compose, text, total;
+    for (int round = 0; round < rounds; ++round) {
+        for (const ScenarioRecord &record : shown) {
+            QElapsedTimer timer;
+            timer.start();
+            const QStringList paths = picturesOf(record);
+            std::vector<QImage> pictures;
+            for (const QString &path : paths)
+                pictures.emplace_back(path);
+            const qint64 decoded = timer.nsecsElapsed();
+
+            QImage page(800, 600, QImage::Format_ARGB32_Premultiplied);
+            QPainter painter(&page);
+            painter.setRenderHint(QPainter::Antialiasing);
+            for (size_t k = 0; k < pictures.size(); ++k)
+                painter.drawImage(placeOf(paths[int(k)]), pictures[k]);
+            painter.setOpacity(0.8);
+            painter.fillRect(QRectF(10, 430, 780, 160), QBrush(Qt::black));
+            const qint64 composed = timer.nsecsElapsed();
+
+            painter.setFont(QFont(fromCp932("\x97\xf6\x95\xb6\x83\x79\x83\x93\x8e\x9a"), 20,
+                                  QFont::Bold));
+            painter.setPen(Qt::white);
+            painter.setOpacity(1.0);
+            painter.drawText(QRect(20, 440, 760, 140), Qt::AlignLeft | Qt::TextWordWrap,
+                             displayText(record.text));
+            painter.end();
+            const qint64 written = timer.nsecsElapsed();
+
+            decode.push_back(ms(decoded));
+            compose.push_back(ms(composed - decoded));
+            text.push_back(ms(written - composed));
+            total.push_back(ms(written));
+        }
+    }
+
+    std::printf("platform %s, %d round(s), %zu page advances, %d without a paint\n",
+                qPrintable(QGuiApplication::platformName()), rounds, advance.size(), missedPaints);
+    print("click to painted page", advance);
+    print("end-of-story click", endClick);
+    std::printf("the same drawing steps, timed apart:\n");
+    print("  decode pictures", decode);
+    print("  compose layers and text box", compose);
+    print("  text", text);
+    print("  sum of the three", total);
+    return missedPaints == 0 ? 0 : 1;
+}
