@@ -207,7 +207,8 @@ void tst_Scenario::recordsNoScriptWritesAreNullWithZeroFields()
 {
     QFETCH(QString, story);
     // Built over dirty memory, so that fields nobody sets cannot pass by being fresh zeroes.
-    alignas(Tovane) unsigned char storage[std::max({ sizeof(Tovane), sizeof(Ruvello), sizeof(Sorinda) })];
+    constexpr size_t size = std::max({ sizeof(Tovane), sizeof(Ruvello), sizeof(Sorinda) });
+    alignas(Tovane) unsigned char storage[size];
     std::fill(std::begin(storage), std::end(storage), 0xa5);
     Tovane *scenario = nullptr;
     if (story == u"tovane")
