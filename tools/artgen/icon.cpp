@@ -1,11 +1,9 @@
 #include "icon.h"
 
 #include "paintkit.h"
-#include "pictures.h"
+#include "pngfile.h"
 
-#include <QBuffer>
 #include <QFile>
-#include <QImageWriter>
 #include <QPainter>
 #include <QtEndian>
 
@@ -127,11 +125,7 @@ QByteArray dib(const QImage &argb, int bits)
 
 QByteArray png(const QImage &image)
 {
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "png");
-    return data;
+    return pngfile::encode(image, pngfile::Kind::Rgba);
 }
 
 bool writeFile(const QString &path, const QByteArray &data)

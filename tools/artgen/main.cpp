@@ -8,6 +8,7 @@
 #include "figures.h"
 #include "icon.h"
 #include "pictures.h"
+#include "pngfile.h"
 #include "paintkit.h"
 #include "scenes.h"
 
@@ -15,42 +16,13 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
-#include <QImageWriter>
 #include <QPainter>
 
 #include <cstdio>
 
 namespace {
 
-enum class Kind { Rgba, Rgb, Indexed };
-
-bool write(const QImage &image, const QString &path, Kind kind)
-{
-    QImage out;
-    switch (kind) {
-    case Kind::Rgba:
-        out = image.convertToFormat(QImage::Format_ARGB32);
-        break;
-    case Kind::Rgb:
-        out = image.convertToFormat(QImage::Format_RGB32);
-        break;
-    case Kind::Indexed:
-        out = image;
-        break;
-    }
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QImageWriter writer(path, "png");
-    // Flat art packs well even at a light setting, and light settings keep
-    // the decoder's work per page turn small.
-    writer.setQuality(pictures::pngQuality);
-    if (!writer.write(out)) {
-        std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path),
-                     qPrintable(writer.errorString()));
-        return false;
-    }
-    std::printf("%-48s %8lld bytes\n", qPrintable(path), QFileInfo(path).size());
-    return true;
-}
+using pngfile::Kind;
 
 QImage composePage(const QImage &background, int wolfFace, int brideFace)
 {
@@ -104,20 +76,20 @@ int main(int argc, char *argv[])
     const QList<scenes::Scene> backgrounds = scenes::all();
     for (const scenes::Scene &scene : backgrounds) {
         const QImage image = scene.paint();
-        ok &= write(scene.indexed ? art::toIndexed(image, 256) : image,
+        ok &= pngfile::write(scene.indexed ? art::toIndexed(image, 256) : image,
                     out.filePath("back/pict/" + scene.file),
                     scene.indexed ? Kind::Indexed : Kind::Rgba);
     }
-    ok &= write(figures::wolfBody(), out.filePath("body/wolf/pict/wolf_body.png"), Kind::Rgba);
+    ok &= pngfile::write(figures::wolfBody(), out.filePath("body/wolf/pict/wolf_body.png"), Kind::Rgba);
     for (int i = 1; i <= figures::wolfFaces; ++i)
-        ok &= write(figures::wolfFace(i), out.filePath(QString("body/wolf/pict/wolf/wolf%1.png").arg(i)),
+        ok &= pngfile::write(figures::wolfFace(i), out.filePath(QString("body/wolf/pict/wolf/wolf%1.png").arg(i)),
                     Kind::Rgba);
-    ok &= write(figures::brideBody(), out.filePath("body/bride/pict/bride.png"), Kind::Rgba);
+    ok &= pngfile::write(figures::brideBody(), out.filePath("body/bride/pict/bride.png"), Kind::Rgba);
     for (int i = 1; i <= figures::brideFaces; ++i)
-        ok &= write(figures::brideFace(i), out.filePath(QString("body/bride/pict/orima/%1.png").arg(i)),
+        ok &= pngfile::write(figures::brideFace(i), out.filePath(QString("body/bride/pict/orima/%1.png").arg(i)),
                     Kind::Rgba);
-    ok &= write(pictures::title(family), out.filePath("page/pict/page/title.png"), Kind::Rgb);
-    ok &= write(pictures::contents(family), out.filePath("page/pict/page/content.png"), Kind::Rgb);
+    ok &= pngfile::write(pictures::title(family), out.filePath("page/pict/page/title.png"), Kind::Rgb);
+    ok &= pngfile::write(pictures::contents(family), out.filePath("page/pict/page/content.png"), Kind::Rgb);
 
     ok &= icon::writeAll(out);
 
