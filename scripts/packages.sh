@@ -8,9 +8,10 @@ PICTUREBOOK_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-ba
 PICTUREBOOK_RUNTIME_PACKAGES="qt6-qpa-plugins libqt6multimedia6 pulseaudio fonts-klee fonts-motoya-l-maruberi fonts-aoyagi-kouzan-t"
 # Rendering the tunes at build time.
 PICTUREBOOK_MUSIC_PACKAGES="abcmidi fluidsynth timgm6mb-soundfont"
-# Testing: a virtual X server, real pointer clicks, screenshots and a private
-# sound server whose output can be recorded.
-PICTUREBOOK_TEST_PACKAGES="xvfb xauth xdotool x11-utils imagemagick pulseaudio-utils sox desktop-file-utils appstream"
+# Testing: a virtual X server, real pointer clicks, screenshots (Xlib), a
+# private sound server whose output can be recorded, and the validators of
+# the desktop entry and the AppStream metadata.
+PICTUREBOOK_TEST_PACKAGES="xvfb xauth xdotool x11-utils imagemagick pulseaudio-utils sox desktop-file-utils appstream libx11-dev"
 
 picturebook_install_packages()
 {

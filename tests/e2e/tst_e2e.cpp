@@ -232,7 +232,7 @@ void tst_E2e::initTestCase()
 {
     // Every tool is installed by scripts/test; a missing one is a broken
     // set-up and fails here rather than skipping the suite.
-    for (const char *tool : { "Xvfb", "xdotool", "import", "pulseaudio", "parec", "paplay" }) {
+    for (const char *tool : { "Xvfb", "xdotool", "pulseaudio", "parec", "paplay" }) {
         QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty(),
                  QByteArray(tool) + " is not installed (scripts/test installs it)");
     }

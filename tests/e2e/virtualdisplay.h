@@ -7,11 +7,12 @@
 #include <QRect>
 #include <QString>
 
+struct _XDisplay;
+
 // A private X server (Xvfb) for the end-to-end tests, with what a user does
 // on it: find a window, click into it, look at the screen. Clicks go through
-// xdotool's XTEST events and screenshots through ImageMagick's import, so
-// the reader receives real pointer events from the X server and the pictures
-// are what the X server holds.
+// xdotool's XTEST events, so the reader receives real pointer events from the
+// X server, and screenshots are read from the X server's own screen.
 class VirtualDisplay
 {
 public:
@@ -44,4 +45,5 @@ public:
 private:
     QProcess m_server;
     QString m_name;
+    _XDisplay *m_connection = nullptr; // for screenshots only
 };
