@@ -367,19 +367,27 @@ void paintFeatures(QPainter &p, int face)
                                n + QPointF(8, 9), n + QPointF(16, 12) }),
                ink, 2.4);
         break;
-    case Grin:
-    case Smile: {
-        const qreal depth = mouth == Grin ? 20 : 14;
-        const qreal half = mouth == Grin ? 22 : 17;
-        const QPainterPath open = smoothClosed({ n + QPointF(-half, 6), n + QPointF(0, 7),
-                                                 n + QPointF(half, 6), n + QPointF(half * 0.6, 6 + depth * 0.7),
-                                                 n + QPointF(0, 6 + depth), n + QPointF(-half * 0.6, 6 + depth * 0.7) });
+    case Grin: {
+        // wide open, every fang on show: meant to look fierce, reads as a laugh
+        const QPainterPath open = smoothClosed({ n + QPointF(-26, 4), n + QPointF(0, 7), n + QPointF(26, 4),
+                                                 n + QPointF(18, 18), n + QPointF(0, 24), n + QPointF(-18, 18) });
         fill(p, open, mouthInside);
-        fillWithin(p, open, ellipse(n + QPointF(0, 6 + depth), half * 0.6, depth * 0.55), tongue);
-        if (mouth == Grin) {
-            fill(p, polygon({ n + QPointF(-14, 6), n + QPointF(-10, 6), n + QPointF(-12, 12) }), Qt::white);
-            fill(p, polygon({ n + QPointF(14, 6), n + QPointF(10, 6), n + QPointF(12, 12) }), Qt::white);
+        fillWithin(p, open, ellipse(n + QPointF(0, 25), 13, 7), tongue);
+        for (const qreal s : { -1.0, 1.0 }) {
+            fillWithin(p, open, polygon({ n + QPointF(s * 19, 5), n + QPointF(s * 12, 6), n + QPointF(s * 16, 15) }),
+                       Qt::white);
+            fillWithin(p, open, polygon({ n + QPointF(s * 15, 20), n + QPointF(s * 9, 22), n + QPointF(s * 13, 13) }),
+                       Qt::white);
         }
+        stroke(p, open, ink, 2.4);
+        stroke(p, smoothOpen({ n, n + QPointF(0, 7) }), ink, 2.4);
+        break;
+    }
+    case Smile: {
+        const QPainterPath open = smoothClosed({ n + QPointF(-17, 6), n + QPointF(0, 7), n + QPointF(17, 6),
+                                                 n + QPointF(10, 16), n + QPointF(0, 20), n + QPointF(-10, 16) });
+        fill(p, open, mouthInside);
+        fillWithin(p, open, ellipse(n + QPointF(0, 20), 10, 7), tongue);
         stroke(p, open, ink, 2.4);
         stroke(p, smoothOpen({ n, n + QPointF(0, 6) }), ink, 2.4);
         break;

@@ -205,10 +205,14 @@ QImage toIndexed(const QImage &image, int colours)
             ++histogram[line[x] | 0xff000000u];
     }
 
+    // QHash iterates in a different order in every run; sorting keeps the
+    // palette, and with it the file, the same from run to run.
+    QVector<QRgb> keys = histogram.keys().toVector();
+    std::sort(keys.begin(), keys.end());
     QVector<Box> boxes(1);
-    for (auto it = histogram.cbegin(); it != histogram.cend(); ++it) {
-        boxes[0].colours.append(it.key());
-        boxes[0].counts.append(it.value());
+    for (const QRgb key : keys) {
+        boxes[0].colours.append(key);
+        boxes[0].counts.append(histogram.value(key));
     }
     boxes[0].measure();
 
@@ -232,7 +236,7 @@ QImage toIndexed(const QImage &image, int colours)
         QVector<int> order(box.colours.size());
         for (int i = 0; i < order.size(); ++i)
             order[i] = i;
-        std::sort(order.begin(), order.end(), [&](int a, int b) {
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
             return component(box.colours[a], box.channel) < component(box.colours[b], box.channel);
         });
         Box lower, upper;

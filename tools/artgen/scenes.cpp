@@ -367,11 +367,11 @@ QImage howlingHill()
 
     // the two against the moon
     Look sil;
-    sil.silhouette = QColor(0x16, 0x1e, 0x3c);
+    sil.tint = QColor(0x1c, 0x2a, 0x66, 110);
     sil.rim = QColor(0xd6, 0xe2, 0xff);
-    smallfigures::wolfStanding(p, { 520, 356 }, 170, sil, 52);
+    smallfigures::wolfStanding(p, { 520, 358 }, 190, sil, 55);
     sil.facingRight = false;
-    smallfigures::brideStanding(p, { 590, 352 }, 108, sil);
+    smallfigures::brideStanding(p, { 586, 354 }, 118, sil);
 
     // light snowfall
     Dice s(11);
@@ -422,8 +422,22 @@ QImage forestPath()
         const QPointF at(i * 100.0, i % 2 ? 30 : 10);
         fill(p, fluffy(at, 110, 70, 8, 0.1, i), i % 2 ? leaf : leafLight);
     }
+    // wind streaming past them
+    for (int i = 0; i < 7; ++i) {
+        const qreal y = 250 + i * 22;
+        const qreal x = 240 - (i % 3) * 30;
+        stroke(p, smoothOpen({ { x, y }, { x + 60, y - 2 }, { x + 110, y + 1 } }), QColor(255, 255, 255, 170), 3);
+    }
+    for (int i = 0; i < 9; ++i) {
+        const QPointF at(200 + i * 26, 230 + (i * 37) % 120);
+        p.save();
+        p.translate(at);
+        p.rotate(i * 40);
+        fill(p, smoothClosed({ { 0, -6 }, { 4, 0 }, { 0, 6 }, { -4, 0 } }), i % 2 ? leaf : leafLight);
+        p.restore();
+    }
     Look look;
-    smallfigures::wolfWalking(p, { 430, 404 }, 190, look, true);
+    smallfigures::wolfRunning(p, { 440, 404 }, 190, look, true);
     return image;
 }
 
@@ -626,6 +640,7 @@ QImage lanternWalk()
     pine(p, { 760, 612 }, 340, QColor(0x10, 0x1a, 0x34), QColor(0xdc, 0xe4, 0xf4));
     Look look;
     look.rim = QColor(0x9f, 0xb4, 0xe6);
+    look.tint = QColor(0x1c, 0x2a, 0x66, 70);
     smallfigures::wolfFromBehind(p, { 330, 424 }, 150, look);
     smallfigures::girlFromBehind(p, { 392, 424 }, 80, look);
     for (int i = 0; i < 80; ++i) {

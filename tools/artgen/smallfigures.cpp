@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPaintDevice>
 
+#include <cmath>
 #include <functional>
 
 using namespace art;
@@ -52,6 +53,11 @@ void onLayer(QPainter &p, QPointF feet, qreal height, const Look &look,
         lp.scale(look.facingRight ? s : -s, s);
         draw(lp);
     }
+    if (look.tint.isValid()) {
+        QPainter lp(&layer);
+        lp.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+        lp.fillRect(layer.rect(), look.tint);
+    }
     if (look.silhouette.isValid()) {
         QPainter lp(&layer);
         lp.setCompositionMode(QPainter::CompositionMode_SourceIn);
@@ -73,7 +79,7 @@ void onLayer(QPainter &p, QPointF feet, qreal height, const Look &look,
     p.restore();
 }
 
-void petals(QPainter &p, std::initializer_list<QPointF> at)
+void petals(QPainter &p, const QList<QPointF> &at)
 {
     int i = 0;
     for (const QPointF &pt : at) {
@@ -92,7 +98,10 @@ void wolfHead(QPainter &p, QPointF neck, qreal lift)
     p.save();
     p.translate(neck);
     p.rotate(-lift);
-    p.scale(1.3, 1.3); // a big head reads as friendly at small sizes
+    const bool howl = lift > 20;
+    // a big head reads as friendly at small sizes; a howl needs the neck
+    const qreal headScale = howl ? 1.1 : 1.3;
+    p.scale(headScale, headScale);
     p.translate(-4, 64);
     for (const auto &ear : { QVector<QPointF>{ { -8, -82 }, { -7, -99 }, { 3, -88 } },
                              QVector<QPointF>{ { 1, -87 }, { 7, -101 }, { 13, -86 } } }) {
@@ -100,23 +109,30 @@ void wolfHead(QPainter &p, QPointF neck, qreal lift)
         fillInked(p, e, c.fur, c.ink, ink);
     }
     fill(p, polygon({ { 3, -88 }, { 8, -97 }, { 10, -87 } }), c.earInner);
-    const qreal jaw = lift > 20 ? 26 : 0;
-    p.save();
-    p.translate(14, -70);
-    p.rotate(jaw);
-    p.translate(-14, 70);
     const QPainterPath lower = smoothClosed({ { 8, -70 }, { 20, -71 }, { 27, -70 }, { 22, -66 }, { 10, -64 } });
-    fillInked(p, lower, c.cream, c.ink, ink);
-    p.restore();
-    const QPainterPath head = smoothClosed({ { -10, -74 }, { -9, -85 }, { 2, -91 }, { 14, -88 },
-                                             { 21, -81 }, { 29, -78 }, { 30, -73 }, { 20, -70 },
-                                             { 10, -66 }, { -4, -64 } });
+    if (!howl)
+        fillInked(p, lower, c.cream, c.ink, ink);
+    const QPainterPath head = howl
+            ? smoothClosed({ { -10, -74 }, { -9, -85 }, { 2, -91 }, { 14, -88 }, { 21, -81 }, { 29, -78 },
+                             { 30, -75 }, { 20, -75 }, { 10, -70 }, { -4, -64 } })
+            : smoothClosed({ { -10, -74 }, { -9, -85 }, { 2, -91 }, { 14, -88 }, { 21, -81 }, { 29, -78 },
+                             { 30, -73 }, { 20, -70 }, { 10, -66 }, { -4, -64 } });
     fillInked(p, head, c.fur, c.ink, ink);
     fillWithin(p, head, smoothClosed({ { 14, -76 }, { 29, -75 }, { 30, -73 }, { 20, -70 }, { 6, -66 },
                                        { 4, -72 } }),
                c.cream);
     fill(p, ellipse({ 29, -76 }, 2.2, 1.8), c.dark);
-    if (lift > 20) {
+    if (howl) {
+        // the jaw drops open, leaving a dark gap under the muzzle
+        p.save();
+        p.translate(8, -69);
+        p.rotate(34);
+        p.translate(-8, 69);
+        fillInked(p, smoothClosed({ { 6, -72 }, { 16, -72 }, { 24, -71 }, { 18, -67 }, { 8, -66 } }), c.cream,
+                  c.ink, ink);
+        p.restore();
+    }
+    if (howl) {
         stroke(p, smoothOpen({ { 11, -81 }, { 16, -82 } }), c.dark, 1.2);
     } else {
         fill(p, ellipse({ 15, -80.5 }, 1.7, 2), c.dark);
@@ -124,7 +140,8 @@ void wolfHead(QPainter &p, QPointF neck, qreal lift)
         stroke(p, smoothOpen({ { 11, -85 }, { 18, -85.5 } }), c.ink, 0.9);
     }
     // a ruff of fur at the neck
-    fillInked(p, fluffy({ 2, -66 }, 9, 5, 6, 0.25), c.cream, c.ink, 0.9);
+    if (!howl)
+        fillInked(p, fluffy({ 2, -66 }, 9, 5, 6, 0.25), c.cream, c.ink, 0.9);
     p.restore();
 }
 
@@ -176,7 +193,7 @@ void wolfStanding(QPainter &p, QPointF feet, qreal height, const Look &look, qre
     });
 }
 
-void wolfWalking(QPainter &p, QPointF feet, qreal height, const Look &look, bool rider)
+void wolfRunning(QPainter &p, QPointF feet, qreal height, const Look &look, bool rider)
 {
     onLayer(p, feet, height, look, [&](QPainter &q) {
         // far legs first, a shade darker
@@ -188,8 +205,9 @@ void wolfWalking(QPainter &p, QPointF feet, qreal height, const Look &look, bool
             fillInked(q, l, colour, c.ink, ink);
             fillInked(q, ellipse({ x + 2 + swing, -2.5 }, 5.5, 2.6), c.cream, c.ink, ink);
         };
-        leg(-24, 8, c.furShade);
-        leg(26, -8, c.furShade);
+        // a gallop: hind legs pushing off behind, forelegs reaching ahead
+        leg(-24, -18, c.furShade);
+        leg(26, 20, c.furShade);
         const QPainterPath tail = smoothClosed({ { -36, -58 }, { -56, -60 }, { -70, -50 }, { -74, -38 },
                                                  { -62, -44 }, { -50, -50 }, { -36, -48 } });
         fillInked(q, tail, c.fur, c.ink, ink);
@@ -200,8 +218,8 @@ void wolfWalking(QPainter &p, QPointF feet, qreal height, const Look &look, bool
         fillWithin(q, body, ellipse({ 0, -32 }, 40, 6), c.cream);
         fillWithin(q, body, polygon({ { -14, -70 }, { 16, -70 }, { 18, -30 }, { -12, -30 } }), c.vest);
         stroke(q, body, c.ink, ink);
-        leg(-30, -9, c.fur);
-        leg(22, 10, c.fur);
+        leg(-30, -26, c.fur);
+        leg(22, 28, c.fur);
         wolfHead(q, { 38, -58 }, 0);
         if (rider) {
             q.save();
@@ -242,9 +260,21 @@ void wolfSitting(QPainter &p, QPointF feet, qreal height, const Look &look)
                   c.fur, c.ink, ink);
         fillInked(q, ellipse({ 18, -2 }, 6, 2.6), c.cream, c.ink, ink);
         wolfHead(q, { 4, -64 }, 0);
-        if (look.petals)
-            petals(q, { { -4, -88 }, { 8, -78 }, { 20, -72 }, { 0, -44 }, { -10, -30 }, { 12, -30 },
-                        { -24, -4 }, { -6, -70 }, { 16, -12 }, { -14, -18 } });
+        if (look.petals) {
+            // his grey coat turned pale pink with petals
+            QList<QPointF> spots;
+            for (int i = 0; i < 70; ++i) {
+                const qreal a = i * 2.39996;
+                const qreal r = std::sqrt(i / 70.0);
+                spots.append({ r * 20 * std::cos(a) + 0, r * 44 * std::sin(a) - 40 });
+            }
+            for (int i = 0; i < 24; ++i) {
+                const qreal a = i * 2.39996;
+                const qreal r = std::sqrt(i / 24.0);
+                spots.append({ 14 + r * 20 * std::cos(a), -82 + r * 12 * std::sin(a) });
+            }
+            petals(q, spots);
+        }
     });
 }
 

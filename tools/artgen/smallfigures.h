@@ -17,13 +17,16 @@ struct Look
     // (against the moon), with `rim` as a thin light edge if that is valid.
     QColor silhouette;
     QColor rim;
+    // Laid over the painted figure (with its alpha) to sit it in the light
+    // of its scene, such as a blue moonlit night.
+    QColor tint;
     bool facingRight = true;
     // Pink petals caught in the fur.
     bool petals = false;
 };
 
 void wolfStanding(QPainter &p, QPointF feet, qreal height, const Look &look, qreal headLift = 0);
-void wolfWalking(QPainter &p, QPointF feet, qreal height, const Look &look, bool rider);
+void wolfRunning(QPainter &p, QPointF feet, qreal height, const Look &look, bool rider);
 void wolfSitting(QPainter &p, QPointF feet, qreal height, const Look &look);
 void wolfFromBehind(QPainter &p, QPointF feet, qreal height, const Look &look);
 
