@@ -11,7 +11,7 @@ PICTUREBOOK_MUSIC_PACKAGES="abcmidi fluidsynth timgm6mb-soundfont"
 # Testing: a virtual X server, real pointer clicks, screenshots (Xlib), a
 # private sound server whose output can be recorded, and the validators of
 # the desktop entry and the AppStream metadata.
-PICTUREBOOK_TEST_PACKAGES="xvfb xauth xdotool x11-utils imagemagick pulseaudio-utils sox desktop-file-utils appstream libx11-dev"
+PICTUREBOOK_TEST_PACKAGES="python3 xvfb xauth xdotool x11-utils imagemagick pulseaudio-utils sox desktop-file-utils appstream libx11-dev"
 
 picturebook_install_packages()
 {
