@@ -1,0 +1,111 @@
+#!/bin/sh
+# Runs every benchmark of a build on a private X server and a private sound
+# server, and writes a Markdown table of their figures, with the targets
+# beside them, to standard output. Nothing here passes or fails by time.
+#
+# Usage: bench/run.sh [build-dir]     (default: build/, best a Release build)
+# The full output of each benchmark is kept in <build-dir>/bench/results/.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$root/build}" && pwd)
+bin=$build/bench
+results=$bin/results
+mkdir -p "$results"
+
+for tool in Xvfb xdotool pulseaudio; do
+    command -v $tool >/dev/null || { echo "bench/run.sh: $tool is not installed" >&2; exit 1; }
+done
+
+runtime=$(mktemp -d /tmp/picturebook-bench.XXXXXX)
+xvfb_pid=""
+cleanup()
+{
+    "$root/tests/support/audio-server.sh" stop "$runtime" >/dev/null 2>&1 || true
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    rm -rf "$runtime"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# A display of our own: -displayfd names a free display once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$runtime/display" \
+    >/dev/null 2>&1 &
+xvfb_pid=$!
+i=0
+while [ ! -s "$runtime/display" ]; do
+    i=$((i + 1))
+    [ $i -le 100 ] && kill -0 $xvfb_pid 2>/dev/null || { echo "bench/run.sh: Xvfb did not start" >&2; exit 1; }
+    sleep 0.1
+done
+DISPLAY=:$(cat "$runtime/display")
+QT_QPA_PLATFORM=xcb
+export DISPLAY QT_QPA_PLATFORM
+unset WAYLAND_DISPLAY XAUTHORITY || true
+
+"$root/tests/support/audio-server.sh" start "$runtime" >/dev/null
+PULSE_SERVER=unix:$runtime/native
+XDG_RUNTIME_DIR=$runtime
+export PULSE_SERVER XDG_RUNTIME_DIR
+
+# name: arguments. Benchmarks that are not built are skipped.
+run_bench()
+{
+    name=$1
+    shift
+    if [ ! -x "$bin/$name" ]; then
+        echo "bench/run.sh: $name is not built, skipped" >&2
+        return 0
+    fi
+    echo "bench/run.sh: running $name $*" >&2
+    # The programs read their music from the build folder.
+    if ! (cd "$build" && "$bin/$name" "$@") >"$results/$name.txt" 2>"$results/$name.err"; then
+        echo "bench/run.sh: $name failed; see $results/$name.err" >&2
+    fi
+}
+
+run_bench bench_pageadvance
+run_bench bench_decode
+run_bench bench_paint
+run_bench bench_memory
+run_bench bench_startup
+
+echo "bench/run.sh: full output in $results" >&2
+
+# Two kinds of lines make rows:
+#   <label> n=<n> median <x> <unit> p95 <x> <unit> max <x> <unit> ...
+#   <label> value <x> <unit>
+awk '
+function target(label) {
+    if (label ~ /click to painted page/) return "median <= 13.5 ms, p95 <= 16.7 ms"
+    if (label ~ /^start-up to painted/) return "< 140 ms"
+    if (label ~ /^peak resident over one reading/) return "< 50 MB"
+    if (label ~ /^growth 1 ->/) return "< 1 MB"
+    if (label ~ /^idle CPU/) return "< 1 % of a core"
+    return ""
+}
+function trim(s) { sub(/^[ \t]+/, "", s); sub(/[ \t]+$/, "", s); return s }
+BEGIN {
+    print "| Benchmark | Figure | n | median | p95 | max | Target |"
+    print "|---|---|---:|---:|---:|---:|---|"
+}
+FNR == 1 { bench = FILENAME; sub(/.*\//, "", bench); sub(/\.txt$/, "", bench) }
+/ n= *[0-9]+ +median / {
+    label = trim(substr($0, 1, index($0, " n=") - 1))
+    n = $0; sub(/.* n= */, "", n); sub(/ .*/, "", n)
+    med = $0; sub(/.* median +/, "", med); split(med, m, " ")
+    p95 = $0; sub(/.* p95 +/, "", p95); split(p95, p, " ")
+    mx = $0; sub(/.* max +/, "", mx); split(mx, x, " ")
+    printf "| %s | %s | %s | %s %s | %s %s | %s %s | %s |\n", bench, label, n, m[1], m[2], p[1], p[2], x[1], x[2], target(label)
+    next
+}
+/ value +-?[0-9.]+ / {
+    label = trim(substr($0, 1, index($0, " value ") - 1))
+    v = $0; sub(/.* value +/, "", v); split(v, a, " ")
+    printf "| %s | %s | 1 | %s %s | | | %s |\n", bench, label, a[1], a[2], target(label)
+}
+' $(for name in bench_pageadvance bench_decode bench_paint bench_memory bench_startup; do
+        [ -s "$results/$name.txt" ] && echo "$results/$name.txt"
+    done) </dev/null

@@ -1,0 +1,300 @@
+// Thousands of seeded random clicks and key presses on the real reader, on a
+// private X server with a private sound server. The reader must not crash,
+// must print nothing on its error stream (the reader itself prints no
+// diagnostics at all), and must still answer afterwards: it is walked back to
+// the contents page and through one whole story.
+//
+// PICTUREBOOK_SOAK_SEED and PICTUREBOOK_SOAK_EVENTS change the seed (default
+// 20261206) and the number of events (default 5000); a failure names the
+// seed so that the same run can be repeated.
+
+#include "childprocess.h"
+#include "soundserver.h"
+#include "virtualdisplay.h"
+
+#include "novel/formnovel.h"
+#include "pages/formcontents.h"
+#include "pages/formtitle.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Pages are told apart by their pictures; a button drawn with the focus or
+// under the pointer changes only a few per cent of the window.
+bool looksAlike(const QImage &a, const QImage &b)
+{
+    if (a.isNull() || b.isNull() || a.size() != b.size())
+        return false;
+    qint64 differing = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto *pa = reinterpret_cast<const QRgb *>(a.constScanLine(y));
+        const auto *pb = reinterpret_cast<const QRgb *>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x)
+            differing += pa[x] != pb[x];
+    }
+    return differing * 100 < qint64(a.width()) * a.height() * 3;
+}
+
+const QString windowTitle = QStringLiteral("MainWindow");
+constexpr int eventsPerBatch = 100;
+
+// Keys a user might hit on a reader that only has buttons: the space bar and
+// Return activate a focused button, Tab moves the focus, the rest should do
+// nothing at all.
+const char *const keys[] = {"space", "Return", "Tab", "shift+Tab", "Escape", "Left",
+                            "Right", "Up",     "Down", "Home",     "End",    "Page_Down",
+                            "a",     "z",      "1",    "BackSpace", "Delete", "ctrl+a"};
+
+} // namespace
+
+class tst_Soak : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void randomInputLeavesReaderRunningQuietAndAnswering();
+
+private:
+    QImage grabWindow() const { return m_display.grab(m_window); }
+    bool waitUntilIdle(int timeoutMs = 20000);
+    double cpuSeconds() const;
+    QStringList unexpectedStderr() const;
+    bool clickAt(QPoint windowPosition) const { return m_display.click(m_window.topLeft() + windowPosition); }
+    bool showsContents();
+    void movePointerAway() const;
+    bool screenLeaves(const QImage &old, int timeoutMs = 10000);
+
+    QTemporaryDir m_runtime{QStringLiteral("/tmp/pb-soak.XXXXXX")};
+    VirtualDisplay m_display;
+    SoundServer m_sound;
+    QProcess m_reader;
+    QString m_stderrFile;
+    QRect m_window;
+    QPoint m_start, m_next;
+    QList<QPoint> m_stories;
+    QImage m_contentsPage;
+};
+
+void tst_Soak::initTestCase()
+{
+    QVERIFY(m_runtime.isValid());
+    const QString program = QStringLiteral(PICTUREBOOK_EXECUTABLE);
+    QVERIFY2(QFileInfo(program).isExecutable(), qPrintable(program));
+
+    // The buttons' places come from the pages' own forms; the pages sit at
+    // the top left of the window.
+    {
+        FormTitle title;
+        FormContents contents;
+        FormNovel novel;
+        m_start = title.findChild<QPushButton *>(QStringLiteral("PB_Start"))->geometry().center();
+        for (const char *name : {"PB_Ruvello", "PB_Novel", "PB_Sorinda"})
+            m_stories << contents.findChild<QPushButton *>(QLatin1String(name))->geometry().center();
+        m_next = novel.findChild<QPushButton *>(QStringLiteral("PB_Page"))->geometry().center();
+    }
+
+    QString error;
+    QVERIFY2(m_display.start(&error), qPrintable(error));
+    QVERIFY2(m_sound.start(m_runtime.path(), &error), qPrintable(error));
+
+    m_stderrFile = m_runtime.filePath(QStringLiteral("reader.err"));
+    ChildProcess::endWithTest(m_reader);
+    m_reader.setProcessEnvironment(
+            m_sound.environment(m_display.environment(QProcessEnvironment::systemEnvironment())));
+    m_reader.setWorkingDirectory(QFileInfo(program).absolutePath());
+    m_reader.setStandardOutputFile(QProcess::nullDevice());
+    m_reader.setStandardErrorFile(m_stderrFile);
+    m_reader.start(program, {});
+    QVERIFY2(m_reader.waitForStarted(10000), qPrintable(m_reader.errorString()));
+
+    QTRY_VERIFY_WITH_TIMEOUT(!(m_window = m_display.findWindow(windowTitle)).isEmpty(), 30000);
+    movePointerAway();
+    QVERIFY(waitUntilIdle());
+    const QImage titlePage = grabWindow();
+    QVERIFY(!titlePage.isNull());
+
+    QVERIFY(clickAt(m_start));
+    QVERIFY(screenLeaves(titlePage));
+    movePointerAway();
+    QVERIFY(waitUntilIdle());
+    m_contentsPage = grabWindow();
+    QVERIFY(!m_contentsPage.isNull());
+}
+
+void tst_Soak::cleanupTestCase()
+{
+    ChildProcess::stop(m_reader);
+    m_sound.stop();
+    m_display.stop();
+}
+
+void tst_Soak::randomInputLeavesReaderRunningQuietAndAnswering()
+{
+    const quint32 seed = qEnvironmentVariableIsSet("PICTUREBOOK_SOAK_SEED")
+            ? quint32(qEnvironmentVariableIntValue("PICTUREBOOK_SOAK_SEED"))
+            : 20261206u;
+    const int events = qEnvironmentVariableIsSet("PICTUREBOOK_SOAK_EVENTS")
+            ? qEnvironmentVariableIntValue("PICTUREBOOK_SOAK_EVENTS")
+            : 5000;
+    qInfo("seed %u, %d events", seed, events);
+    QRandomGenerator random(seed);
+
+    const QList<QPoint> buttons = QList<QPoint>{m_start, m_next} + m_stories;
+    const QProcessEnvironment env = m_display.environment(QProcessEnvironment::systemEnvironment());
+    for (int sent = 0; sent < events;) {
+        QStringList command;
+        for (int i = 0; i < eventsPerBatch && sent < events; ++i, ++sent) {
+            const int kind = random.bounded(100);
+            if (kind < 20) {
+                command << QStringLiteral("key") << QStringLiteral("--delay") << QStringLiteral("10")
+                        << QLatin1String(keys[random.bounded(int(std::size(keys)))]);
+                continue;
+            }
+            QPoint at;
+            if (kind < 65) {
+                // Near a button, where something happens.
+                at = m_window.topLeft() + buttons.at(random.bounded(int(buttons.size())))
+                        + QPoint(random.bounded(-20, 21), random.bounded(-10, 11));
+            } else if (kind < 95) {
+                at = m_window.topLeft()
+                        + QPoint(random.bounded(m_window.width()), random.bounded(m_window.height()));
+            } else {
+                at = QPoint(random.bounded(1024), random.bounded(768));
+            }
+            command << QStringLiteral("mousemove") << QString::number(at.x()) << QString::number(at.y());
+            // xdotool waits 100 ms after a click unless told otherwise; 10 ms
+            // is quicker than any hand and still lets the X server keep order.
+            command << QStringLiteral("click") << QStringLiteral("--delay");
+            const int click = random.bounded(10);
+            if (click < 7)
+                command << QStringLiteral("10") << QStringLiteral("1");
+            else if (click < 8)
+                command << QStringLiteral("30") << QStringLiteral("--repeat") << QStringLiteral("2")
+                        << QStringLiteral("1");
+            else if (click < 9)
+                command << QStringLiteral("10") << QStringLiteral("3");
+            else
+                command << QStringLiteral("10") << QStringLiteral("2");
+        }
+        bool ok = false;
+        ChildProcess::run(QStringLiteral("xdotool"), command, env, &ok, 60000);
+        const QByteArray where = QStringLiteral("seed %1, after %2 events").arg(seed).arg(sent).toLocal8Bit();
+        QVERIFY2(ok, where.constData());
+        QVERIFY2(m_reader.state() == QProcess::Running && ChildProcess::isAlive(m_reader.processId()),
+                 where.constData());
+        // Let the reader work off what it was sent before the next batch, as
+        // a person would wait for the page to change.
+        QVERIFY2(waitUntilIdle(), where.constData());
+        const QStringList noise = unexpectedStderr();
+        QVERIFY2(noise.isEmpty(), qPrintable(QString::fromLatin1(where) + QStringLiteral(": ")
+                                             + noise.join(QLatin1Char('\n'))));
+    }
+
+    // Still answering: back to the contents page with "Next", then one whole
+    // story from its first page to its end.
+    for (int i = 0; i < 60 && !showsContents(); ++i) {
+        QVERIFY(clickAt(m_next));
+        QVERIFY(waitUntilIdle());
+    }
+    QVERIFY2(showsContents(), "the reader did not come back to the contents page");
+
+    QVERIFY(clickAt(m_stories.at(2)));
+    QVERIFY(screenLeaves(m_contentsPage));
+    int clicks = 0;
+    for (; clicks < 60 && !showsContents(); ++clicks) {
+        QVERIFY(clickAt(m_next));
+        QVERIFY(waitUntilIdle());
+    }
+    // The shortest story has 40 pages, each needing one click.
+    QCOMPARE(clicks, 40);
+    QVERIFY(unexpectedStderr().isEmpty());
+    QVERIFY(ChildProcess::isAlive(m_reader.processId()));
+}
+
+// Idle means its CPU time stopped growing: it has handled all it was sent.
+bool tst_Soak::waitUntilIdle(int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    double last = cpuSeconds();
+    int stillFor = 0;
+    while (timer.elapsed() < timeoutMs) {
+        QTest::qWait(50);
+        const double now = cpuSeconds();
+        if (now < 0)
+            return false;
+        stillFor = now == last ? stillFor + 1 : 0;
+        last = now;
+        // Two quiet ticks of the kernel's 10 ms clock in a row, over 150 ms:
+        // the music thread's small share does not keep this from ending.
+        if (stillFor >= 3)
+            return true;
+    }
+    return false;
+}
+
+double tst_Soak::cpuSeconds() const
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(m_reader.processId()));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray line = stat.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    return fields.value(11).toDouble() + fields.value(12).toDouble();
+}
+
+QStringList tst_Soak::unexpectedStderr() const
+{
+    QFile file(m_stderrFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return {QStringLiteral("cannot read ") + m_stderrFile};
+    QStringList lines;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        // The only diagnostics the program has belong to the widget kit,
+        // which the reader does not use; so in practice nothing is allowed.
+        if (!line.isEmpty() && !line.startsWith("DoubleValidator: "))
+            lines << QString::fromLocal8Bit(line);
+    }
+    return lines;
+}
+
+// Out of the window, so that no button is drawn as hovered.
+void tst_Soak::movePointerAway() const
+{
+    bool ok = false;
+    ChildProcess::run(QStringLiteral("xdotool"),
+                      {QStringLiteral("mousemove"), QString::number(m_window.right() + 20),
+                       QString::number(m_window.bottom() + 20)},
+                      m_display.environment(QProcessEnvironment::systemEnvironment()), &ok);
+}
+
+bool tst_Soak::showsContents()
+{
+    movePointerAway();
+    return looksAlike(grabWindow(), m_contentsPage);
+}
+
+bool tst_Soak::screenLeaves(const QImage &old, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < timeoutMs) {
+        const QImage now = grabWindow();
+        if (!now.isNull() && !looksAlike(now, old))
+            return true;
+        QTest::qWait(50);
+    }
+    return false;
+}
+
+QTEST_MAIN(tst_Soak)
+#include "tst_soak.moc"
