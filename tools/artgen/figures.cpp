@@ -63,9 +63,11 @@ constexpr qreal line = 2.6;
 
 void paintTail(QPainter &p)
 {
-    const QPainterPath tail = smoothClosed({ { 132, 480 }, { 96, 500 }, { 46, 486 }, { 14, 440 },
-                                             { 4, 370 }, { 10, 300 }, { 34, 270 }, { 56, 310 },
-                                             { 66, 370 }, { 90, 414 }, { 132, 430 } });
+    const QPainterPath tail = smoothClosed({ { 132, 480 }, { 96, 500 }, { 60, 492 }, { 40, 478 },
+                                             { 22, 470 }, { 18, 440 }, { 4, 410 }, { 8, 380 },
+                                             { 0, 344 }, { 10, 316 }, { 14, 284 }, { 34, 266 },
+                                             { 46, 290 }, { 56, 310 }, { 58, 340 }, { 66, 370 },
+                                             { 78, 392 }, { 90, 414 }, { 132, 430 } });
     fillInked(p, tail, fur, ink, line);
     fillWithin(p, tail, ellipse({ 22, 296 }, 26, 40), cream);
     fillWithin(p, tail, ellipse({ 70, 480 }, 60, 22), furShade);
@@ -88,6 +90,15 @@ void paintArm(QPainter &p, bool right)
     // shade on the side that faces away from the light (upper left)
     const QPointF shadeAt = right ? flipX(QPointF(124, 330), axis) : QPointF(124, 330);
     fillWithin(p, armPath, ellipse(shadeAt, 12, 110), furShade);
+    // a tuft of fur at the shoulder and at the elbow
+    QVector<QPointF> tuft = { { 104, 236 }, { 96, 244 }, { 100, 246 }, { 92, 256 } };
+    QVector<QPointF> elbow = { { 90, 318 }, { 84, 326 }, { 90, 326 }, { 84, 336 } };
+    if (right) {
+        tuft = flipX(tuft, axis);
+        elbow = flipX(elbow, axis);
+    }
+    stroke(p, smoothOpen(tuft), ink, 1.8);
+    stroke(p, smoothOpen(elbow), ink, 1.8);
     const QPainterPath pawPath = smoothClosed(paw);
     fillInked(p, pawPath, cream, ink, line);
     for (int i = 0; i < 3; ++i) {
@@ -126,7 +137,6 @@ void paintTorso(QPainter &p)
                vestEdge);
     stroke(p, vestPath, ink, line);
     fillInked(p, chest.intersected(torso), cream, ink, line);
-    fillWithin(p, chest, ellipse({ axis, 320 }, 20, 30), creamShade);
     // fur tufts on the chest
     for (int i = 0; i < 3; ++i) {
         const qreal y = 238 + i * 24;
@@ -675,11 +685,11 @@ void paintFeatures(QPainter &p, int face)
             paintBrow(p, r ? right : left, r, 3, 3);
             paintClosedEye(p, r ? right : left, true);
         }
-        const QPainterPath open = smoothClosed({ mouth + QPointF(-15, -4), mouth + QPointF(0, -2),
-                                                 mouth + QPointF(15, -4), mouth + QPointF(8, 10),
-                                                 mouth + QPointF(0, 13), mouth + QPointF(-8, 10) });
+        const QPainterPath open = smoothClosed({ mouth + QPointF(-18, -5), mouth + QPointF(0, -3),
+                                                 mouth + QPointF(18, -5), mouth + QPointF(10, 11),
+                                                 mouth + QPointF(0, 15), mouth + QPointF(-10, 11) });
         fill(p, open, mouthInside);
-        fillWithin(p, open, ellipse(mouth + QPointF(0, 14), 9, 6), lips);
+        fillWithin(p, open, ellipse(mouth + QPointF(0, 16), 10, 7), lips);
         fillWithin(p, open, polygon({ mouth + QPointF(-15, -6), mouth + QPointF(15, -6),
                                       mouth + QPointF(15, 0), mouth + QPointF(-15, 0) }),
                    Qt::white);

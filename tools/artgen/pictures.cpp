@@ -2,7 +2,6 @@
 
 #include "dice.h"
 #include "paintkit.h"
-#include "scenes.h"
 #include "smallfigures.h"
 
 #include <QFont>
@@ -30,19 +29,26 @@ QPainterPath textPath(const QString &text, const QFont &font, QPointF centreBase
 
 void blossom(QPainter &p, QPointF at, qreal r, qreal turn)
 {
-    QVector<QPointF> pts;
+    // five rounded petals, each with the little notch of a cherry petal
+    const QVector<QPointF> shape = { { 0.12, 0 }, { 0.45, 0.36 }, { 0.92, 0.26 }, { 0.8, 0 },
+                                     { 0.92, -0.26 }, { 0.45, -0.36 } };
     for (int i = 0; i < 5; ++i) {
         const qreal a = turn + i * 2 * M_PI / 5;
         const QPointF dir(std::cos(a), std::sin(a));
         const QPointF side(-dir.y(), dir.x());
-        pts.append(at + dir * r * 0.35 + side * r * 0.32);
-        pts.append(at + dir * r + side * r * 0.28);
-        pts.append(at + dir * r * 0.88);
-        pts.append(at + dir * r - side * r * 0.28);
+        QVector<QPointF> pts;
+        for (const QPointF &s : shape)
+            pts.append(at + dir * s.x() * r + side * s.y() * r);
+        const QPainterPath petal = smoothClosed(pts);
+        fill(p, petal, QColor(0xfb, 0xd3, 0xdf));
+        stroke(p, petal, QColor(0xe0, 0x8f, 0xa8), 1.2);
     }
-    fill(p, smoothClosed(pts), QColor(0xfb, 0xd3, 0xdf));
-    stroke(p, smoothClosed(pts), QColor(0xe0, 0x8f, 0xa8), 1.4);
     fill(p, ellipse(at, r * 0.22, r * 0.22), QColor(0xe9, 0x6f, 0x8e));
+    for (int i = 0; i < 5; ++i) {
+        const qreal a = turn + (i + 0.5) * 2 * M_PI / 5;
+        fill(p, ellipse(at + QPointF(std::cos(a), std::sin(a)) * r * 0.34, r * 0.05, r * 0.05),
+             QColor(0xe6, 0xb0, 0x3c));
+    }
 }
 
 } // namespace
@@ -135,12 +141,40 @@ QImage contents(const QString &fontFamily)
     stroke(p, inner, roseLight, 1.6);
 
     // a round picture of the two under the blossoms, right of the buttons
-    const QImage scene = scenes::all().at(6).paint();
     const QPointF centre(580, 330);
     const qreal r = 150;
     p.save();
     p.setClipPath(ellipse(centre, r, r));
-    p.drawImage(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), scene, QRectF(270, 90, 400, 400));
+    QLinearGradient sky(0, centre.y() - r, 0, centre.y() + r);
+    sky.setColorAt(0, QColor(0x8c, 0xc8, 0xef));
+    sky.setColorAt(1, QColor(0xf2, 0xf8, 0xfb));
+    p.fillRect(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), sky);
+    fill(p, ellipse({ 500, 270 }, 44, 14), QColor(255, 255, 255, 220));
+    fill(p, smoothClosed({ { 420, 420 }, { 520, 396 }, { 640, 400 }, { 740, 420 }, { 740, 490 }, { 420, 490 } }),
+         QColor(0x8f, 0xc8, 0x6c));
+    fill(p, smoothClosed({ { 420, 450 }, { 580, 436 }, { 740, 452 }, { 740, 490 }, { 420, 490 } }),
+         QColor(0x7c, 0xb8, 0x5c));
+    const QColor bark(0x6b, 0x4a, 0x3e);
+    fill(p, smoothClosed({ { 700, 180 }, { 740, 170 }, { 740, 200 }, { 650, 230 }, { 560, 226 }, { 520, 216 },
+                           { 600, 210 } }),
+         bark);
+    for (int i = 0; i < 9; ++i) {
+        const QPointF at(470 + i * 32, 188 + std::sin(i * 1.9) * 18);
+        fill(p, fluffy(at, 34, 26, 9, 0.1, i), i % 3 ? QColor(0xf6, 0xbb, 0xcc) : QColor(0xfc, 0xdd, 0xe6));
+    }
+    smallfigures::Look look;
+    look.facingRight = false;
+    smallfigures::wolfSitting(p, { 640, 436 }, 190, look);
+    look.facingRight = true;
+    smallfigures::brideSitting(p, { 548, 440 }, 128, look);
+    Dice d(17);
+    for (int i = 0; i < 26; ++i) {
+        p.save();
+        p.translate(d.range(440, 720), d.range(220, 420));
+        p.rotate(d.range(0, 180));
+        fill(p, smoothClosed({ { 0, -4 }, { 3, 0 }, { 0, 3.6 }, { -3, 0 } }), QColor(0xfb, 0xd2, 0xdf));
+        p.restore();
+    }
     p.restore();
     stroke(p, ellipse(centre, r, r), QColor(0xff, 0xff, 0xff), 8);
     stroke(p, ellipse(centre, r + 5, r + 5), rose, 3);

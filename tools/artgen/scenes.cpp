@@ -301,7 +301,7 @@ QImage room()
             stroke(p, smoothOpen({ at + QPointF(i * 3, 45), at + QPointF(i * 4, 78) }), QColor(0xd8, 0x3f, 0x33), 2);
     }
 
-    // the round lacquer table with tea
+    // the round lacquer table with tea, and the lamp she lit
     {
         const QPainterPath top = ellipse({ 400, 400 }, 150, 30);
         for (const qreal x : { 290.0, 380.0, 500.0 })
@@ -324,6 +324,18 @@ QImage room()
             p.fillRect(QRectF(c.x() - 11, c.y() - 6, 22, 2.5), blue);
             fill(p, ellipse(c + QPointF(0, -10), 12, 3), QColor(0xa8, 0x7a, 0x3a));
         }
+        const QPointF lamp(292, 396);
+        for (int i = 6; i >= 1; --i)
+            fill(p, ellipse(lamp + QPointF(0, -40), 10 + i * 8, 10 + i * 8), QColor(255, 214, 140, 20));
+        fill(p, smoothClosed({ lamp + QPointF(-16, 0), lamp + QPointF(-12, -14), lamp + QPointF(12, -14),
+                               lamp + QPointF(16, 0) }),
+             QColor(0x6f, 0x8d, 0x94));
+        fill(p, smoothClosed({ lamp + QPointF(-9, -14), lamp + QPointF(-12, -36), lamp + QPointF(-6, -58),
+                               lamp + QPointF(6, -58), lamp + QPointF(12, -36), lamp + QPointF(9, -14) }),
+             QColor(255, 248, 230, 170));
+        fill(p, smoothClosed({ lamp + QPointF(0, -48), lamp + QPointF(5, -34), lamp + QPointF(0, -28),
+                               lamp + QPointF(-5, -34) }),
+             QColor(0xfb, 0xb8, 0x4a));
     }
     return image;
 }
@@ -604,14 +616,17 @@ QImage lanternWalk()
     p.setRenderHint(QPainter::Antialiasing);
     sky(p, QRectF(0, 0, 800, 600), QColor(0x0b, 0x12, 0x2e), QColor(0x2c, 0x3a, 0x6a));
     stars(p, 220, QRectF(0, 0, 800, 300), 77, QColor(0xfa, 0xf6, 0xff));
-    // the far-off lantern, warm in the cold
-    const QPointF lantern(430, 286);
+    // far off at the edge of the forest, a house with a lamp in its window
+    const QPointF lantern(430, 288);
     for (int i = 10; i >= 1; --i)
         fill(p, ellipse(lantern, 8 + i * 7, 8 + i * 7), QColor(255, 196, 110, 16));
-    fill(p, ellipse(lantern, 7, 9), QColor(0xff, 0xd8, 0x7a));
-    p.fillRect(QRectF(lantern.x() - 1, lantern.y() + 9, 2, 22), QColor(0x3a, 0x2a, 0x2a));
     fill(p, ridge({ { -10, 300 }, { 200, 290 }, { 430, 300 }, { 620, 288 }, { 810, 300 } }),
          QColor(0x5b, 0x6c, 0x9c));
+    fill(p, polygon({ { 412, 302 }, { 412, 284 }, { 448, 284 }, { 448, 302 } }), QColor(0x3b, 0x34, 0x48));
+    fill(p, polygon({ { 406, 286 }, { 430, 268 }, { 454, 286 } }), QColor(0x2e, 0x28, 0x3a));
+    fill(p, polygon({ { 406, 286 }, { 430, 266 }, { 454, 286 }, { 448, 286 }, { 430, 272 }, { 412, 286 } }),
+         QColor(0xe4, 0xea, 0xf8));
+    fill(p, polygon({ { 424, 288 }, { 436, 288 }, { 436, 298 }, { 424, 298 } }), QColor(0xff, 0xd8, 0x7a));
     Dice d(12);
     // rows of snowy pines, far to near
     for (int row = 0; row < 3; ++row) {
