@@ -513,7 +513,7 @@ void paintKimono(QPainter &p)
         fill(p, fluffy(c, 7, 7, 5, 0.35), alpha(Qt::white, 200));
         fill(p, ellipse(c, 2.4, 2.4), red);
     }
-    stroke(p, smoothOpen({ { 70, 372 }, { axis, 368 }, { 312, 372 } }), red, 4);
+    stroke(p, smoothOpen({ { 92, 371 }, { axis, 368 }, { 290, 371 } }), red, 4);
     const QPainterPath pouch = polygon({ { 222, 300 }, { 246, 296 }, { 248, 332 }, { 224, 336 } });
     fillInked(p, pouch, red, ink, 1.6);
     stroke(p, smoothOpen({ { 240, 320 }, { 252, 350 }, { 254, 384 } }), gold, 2);
@@ -582,13 +582,14 @@ void paintHead(QPainter &p)
 
     // the hood's front rim framing the face
     const QPainterPath hood = smoothClosed(mirrored(
-        { { axis, 34 }, { 250, 42 }, { 286, 80 }, { 296, 140 }, { 290, 210 }, { 272, 250 },
-          { 262, 246 }, { 268, 190 }, { 262, 120 }, { 236, 86 }, { axis, 76 } },
+        { { axis, 34 }, { 250, 42 }, { 286, 80 }, { 298, 140 }, { 300, 206 }, { 308, 262 },
+          { 286, 274 }, { 266, 252 }, { 268, 190 }, { 262, 120 }, { 236, 86 }, { axis, 76 } },
         axis));
     fillInked(p, hood, silk, ink, line);
     fillWithin(p, hood, smoothClosed({ { 130, 86 }, { axis, 70 }, { 252, 86 }, { axis, 80 } }), silkShade);
-    fillWithin(p, hood, ellipse({ 286, 180 }, 10, 60), silkShade);
-    fillWithin(p, hood, ellipse({ 96, 180 }, 10, 60), silkShade);
+    // soft folds where the hood falls onto the shoulders
+    stroke(p, smoothOpen({ { 284, 150 }, { 288, 200 }, { 294, 244 } }), silkDeep, 2);
+    stroke(p, smoothOpen({ { 98, 150 }, { 94, 200 }, { 88, 244 } }), silkDeep, 2);
     // a red and white flower pinned to the hood
     const QPointF flower(270, 110);
     fill(p, fluffy(flower, 15, 15, 5, 0.4, 0.3), red);
