@@ -330,16 +330,29 @@ void brideStanding(QPainter &p, QPointF feet, qreal height, const Look &look)
 void brideSitting(QPainter &p, QPointF feet, qreal height, const Look &look)
 {
     onLayer(p, feet, height, look, [&](QPainter &q) {
-        const QPainterPath skirt = smoothClosed({ { -12, 0 }, { -12, -14 }, { 8, -14 }, { 20, -8 },
-                                                  { 26, 4 }, { 24, 16 }, { 14, 16 }, { 10, 4 }, { -8, 4 } });
-        fillInked(q, skirt, c.silk, c.silkInk, ink);
-        const QPainterPath torso = smoothClosed({ { -10, -44 }, { 8, -44 }, { 10, -14 }, { -12, -12 } });
+        // seen from the side, facing right, sitting with her knees folded
+        const QPainterPath veil = smoothClosed({ { -6, -68 }, { -14, -60 }, { -19, -38 }, { -22, -12 },
+                                                 { -12, -16 }, { -6, -40 } });
+        fillInked(q, veil, c.silk, c.silkInk, ink);
+        fill(q, ellipse({ 6, 0.5 }, 24, 3), alpha(c.silkShade, 200));
+        const QPainterPath lap = smoothClosed({ { -15, 0 }, { -15, -12 }, { 0, -17 }, { 18, -15 },
+                                                { 27, -8 }, { 28, 0 } });
+        fillInked(q, lap, c.silk, c.silkInk, ink);
+        fillWithin(q, lap, ellipse({ 6, 0 }, 24, 5), c.silkShade);
+        const QPainterPath torso = smoothClosed({ { -10, -45 }, { 8, -45 }, { 11, -28 }, { 10, -14 },
+                                                  { -13, -12 }, { -13, -30 } });
         fillInked(q, torso, c.silk, c.silkInk, ink);
-        fillWithin(q, torso, polygon({ { -14, -28 }, { 14, -28 }, { 14, -21 }, { -14, -21 } }), c.gold);
-        stroke(q, polygon({ { -4, -44 }, { 0, -37 }, { 4, -44 } }), c.red, 1.2);
-        fillInked(q, smoothClosed({ { 4, -40 }, { 16, -28 }, { 20, -10 }, { 10, -8 }, { 2, -26 } }),
-                  c.silk, c.silkInk, ink);
-        brideHead(q, { 0, -54 });
+        fillWithin(q, torso, polygon({ { -14, -30 }, { 14, -30 }, { 14, -21 }, { -14, -21 } }), c.gold);
+        stroke(q, smoothOpen({ { -13, -25.5 }, { 11, -25.5 } }), c.red, 1.1);
+        stroke(q, polygon({ { -3, -45 }, { 2, -37 }, { 6, -45 } }), c.red, 1.2);
+        // her near sleeve hangs from the forearm; the hands rest on her lap
+        const QPainterPath sleeve = smoothClosed({ { -2, -43 }, { 7, -40 }, { 11, -30 }, { 19, -20 },
+                                                   { 17, -12 }, { 8, -4 }, { -3, -7 }, { -5, -24 } });
+        fillInked(q, sleeve, c.silk, c.silkInk, ink);
+        fillWithin(q, sleeve, ellipse({ 2, -8 }, 8, 6), c.silkShade);
+        fill(q, ellipse({ 18, -17 }, 2.2, 3.4), c.red);
+        fillInked(q, ellipse({ 21.5, -16 }, 3.2, 2.6), c.skin, c.silkInk, 0.8);
+        brideHead(q, { 1, -55 });
     });
 }
 
