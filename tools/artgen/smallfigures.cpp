@@ -91,6 +91,22 @@ void petals(QPainter &p, const QList<QPointF> &at)
     }
 }
 
+// A tapering limb along a centre line, as one inked shape.
+QPainterPath limb(const QVector<QPointF> &line, qreal w0, qreal w1)
+{
+    QVector<QPointF> left, right;
+    for (int i = 0; i < line.size(); ++i) {
+        const QPointF a = line[std::max(0, i - 1)];
+        const QPointF b = line[std::min(int(line.size()) - 1, i + 1)];
+        QPointF n(-(b - a).y(), (b - a).x());
+        n /= std::hypot(n.x(), n.y());
+        const qreal w = (w0 + (w1 - w0) * i / (line.size() - 1)) / 2;
+        left.append(line[i] + n * w);
+        right.prepend(line[i] - n * w);
+    }
+    return smoothClosed(left + right);
+}
+
 // The wolf's head in profile, facing right; `neck` is where it sits on the
 // body. `lift` turns the muzzle up (degrees) and opens the jaw for a howl.
 void wolfHead(QPainter &p, QPointF neck, qreal lift)
@@ -198,12 +214,14 @@ void wolfRunning(QPainter &p, QPointF feet, qreal height, const Look &look, bool
     onLayer(p, feet, height, look, [&](QPainter &q) {
         // far legs first, a shade darker
         const auto leg = [&](qreal x, qreal swing, const QColor &colour) {
-            // hip at the top, the paw swung forward or back by `swing`
-            const QPainterPath l = smoothClosed({ { x - 5, -46 }, { x + 5, -46 }, { x + 4 + swing * 0.4, -22 },
-                                                  { x + 4 + swing, -3 }, { x - 3 + swing, -3 },
-                                                  { x - 4 + swing * 0.4, -22 } });
-            fillInked(q, l, colour, c.ink, ink);
-            fillInked(q, ellipse({ x + 2 + swing, -2.5 }, 5.5, 2.6), c.cream, c.ink, ink);
+            // from the hip or shoulder down to the paw, swung forward or back;
+            // hind legs bend back at the hock, forelegs forward at the wrist
+            const bool hind = x < 0;
+            const QPointF top(x, -44);
+            const QPointF joint(x + swing * 0.5 + (hind ? -5 : 4), -20);
+            const QPointF paw(x + swing, -4);
+            fillInked(q, limb({ top, joint, paw }, 12, 6), colour, c.ink, ink);
+            fillInked(q, ellipse(paw + QPointF(2.5, 1), 5.5, 2.8), c.cream, c.ink, ink);
         };
         // a gallop: hind legs pushing off behind, forelegs reaching ahead
         leg(-24, -18, c.furShade);
