@@ -69,7 +69,7 @@ void pine(QPainter &p, QPointF base, qreal h, const QColor &green, const QColor 
     const qreal w = h * 0.42;
     fill(p, polygon({ base + QPointF(-w * 0.08, 0), base + QPointF(w * 0.08, 0),
                       base + QPointF(w * 0.08, -h * 0.2), base + QPointF(-w * 0.08, -h * 0.2) }),
-         QColor(0x4a, 0x34, 0x2c));
+         mix(QColor(0x4a, 0x34, 0x2c), green, 0.45)); // bark takes on the tree's light
     for (int tier = 0; tier < 3; ++tier) {
         const qreal bottom = -h * (0.12 + tier * 0.24);
         const qreal top = bottom - h * 0.46;
