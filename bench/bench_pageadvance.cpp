@@ -30,32 +30,63 @@
 
 namespace {
 
-class PaintCounter : public QObject
+// Notes when each paint of the page starts and which record it shows.
+class PaintLog : public QObject
 {
 public:
-    int paints = 0;
+    PaintLog(FormNovel *page, const QElapsedTimer *clock)
+        : m_page(page)
+        , m_clock(clock)
+    {
+        page->installEventFilter(this);
+    }
+
+    struct Paint
+    {
+        qint64 start;
+        int record;
+    };
+    std::vector<Paint> paints;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint)
-            ++paints;
+        if (watched == m_page && event->type() == QEvent::Paint)
+            paints.push_back({m_clock->nsecsElapsed(), m_page->currentRecordIndex()});
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    FormNovel *m_page;
+    const QElapsedTimer *m_clock;
 };
 
-// A press and a release through the application's event dispatch, as a real
-// click arrives at the button.
-void click(QPushButton *button)
+// Presses and releases go through the application's event dispatch, as a
+// real click arrives at the button.
+void send(QPushButton *button, QEvent::Type type)
 {
     const QPointF local(button->width() / 2.0, button->height() / 2.0);
     const QPointF global = button->mapToGlobal(local);
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+    const bool press = type == QEvent::MouseButtonPress;
+    QMouseEvent event(type, local, global, Qt::LeftButton, press ? Qt::LeftButton : Qt::NoButton,
                       Qt::NoModifier);
-    QApplication::sendEvent(button, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(button, &release);
+    QApplication::sendEvent(button, &event);
+}
+
+void press(QPushButton *button)
+{
+    send(button, QEvent::MouseButtonPress);
+}
+
+void release(QPushButton *button)
+{
+    send(button, QEvent::MouseButtonRelease);
+}
+
+void click(QPushButton *button)
+{
+    press(button);
+    release(button);
 }
 
 double ms(qint64 nanoseconds)
@@ -148,14 +179,28 @@ int main(int argc, char *argv[])
     auto *next = novel->findChild<QPushButton *>(QStringLiteral("PB_Page"));
     click(title->findChild<QPushButton *>(QStringLiteral("PB_Start")));
 
-    PaintCounter counter;
-    novel->installEventFilter(&counter);
+    QElapsedTimer clock;
+    clock.start();
+    PaintLog log(novel, &clock);
 
     const char *const storyButtons[] = {"PB_Ruvello", "PB_Novel", "PB_Sorinda"};
+    // A click acts on release; a person holds the button down for a good
+    // tenth of a second, during which the event loop handles the press (the
+    // button repaints itself, and with it the page beneath). So the figure
+    // that counts runs from the release to the end of the paint that shows
+    // the new record. After the slot's repaint the button repaints itself
+    // once more, which composes the page again; that paint starts once the
+    // new page is on the backing store and flushed, so its start marks the
+    // end of the advance. The press, and a press and release sent back to
+    // back as QTest sends them, are timed apart.
     std::vector<double> advance;
+    std::vector<double> releaseHandled;
+    std::vector<double> pressed;
+    std::vector<double> backToBack;
     std::vector<double> endClick;
     std::vector<ScenarioRecord> shown;
     int missedPaints = 0;
+    size_t releasePaints = 0;
 
     for (int round = 0; round < rounds; ++round) {
         for (const char *story : storyButtons) {
@@ -163,22 +208,48 @@ int main(int argc, char *argv[])
             QApplication::processEvents();
             const int count = novel->currentScenario()->count;
             for (int i = 1; i < count; ++i) {
-                const int paintsBefore = counter.paints;
-                QElapsedTimer timer;
-                timer.start();
-                click(next);
-                advance.push_back(ms(timer.nsecsElapsed()));
-                if (counter.paints == paintsBefore)
+                qint64 start = clock.nsecsElapsed();
+                press(next);
+                pressed.push_back(ms(clock.nsecsElapsed() - start));
+                QApplication::processEvents();
+
+                log.paints.clear();
+                start = clock.nsecsElapsed();
+                release(next);
+                const qint64 end = clock.nsecsElapsed();
+                releaseHandled.push_back(ms(end - start));
+                releasePaints += log.paints.size();
+
+                auto shows = std::find_if(log.paints.begin(), log.paints.end(),
+                                          [i](const PaintLog::Paint &p) { return p.record == i; });
+                if (shows == log.paints.end() || novel->currentRecordIndex() != i) {
                     ++missedPaints;
+                } else {
+                    const auto after = shows + 1;
+                    advance.push_back(ms((after == log.paints.end() ? end : after->start) - start));
+                }
                 if (round == 0)
                     shown.push_back(novel->currentScenario()->records[i]);
                 // Let the platform flush what the paint produced, outside the timing.
                 QApplication::processEvents();
             }
-            QElapsedTimer timer;
-            timer.start();
+            const qint64 start = clock.nsecsElapsed();
             click(next);
-            endClick.push_back(ms(timer.nsecsElapsed()));
+            endClick.push_back(ms(clock.nsecsElapsed() - start));
+            QApplication::processEvents();
+        }
+        // The same walk with presses and releases back to back, as QTest sends them.
+        for (const char *story : storyButtons) {
+            click(contents->findChild<QPushButton *>(QLatin1String(story)));
+            QApplication::processEvents();
+            const int count = novel->currentScenario()->count;
+            for (int i = 1; i < count; ++i) {
+                const qint64 start = clock.nsecsElapsed();
+                click(next);
+                backToBack.push_back(ms(clock.nsecsElapsed() - start));
+                QApplication::processEvents();
+            }
+            click(next);
             QApplication::processEvents();
         }
     }
@@ -222,7 +293,11 @@ int main(int argc, char *argv[])
 
     std::printf("platform %s, %d round(s), %zu page advances, %d without a paint\n",
                 qPrintable(QGuiApplication::platformName()), rounds, advance.size(), missedPaints);
-    print("click to painted page", advance);
+    std::printf("page compositions per release: %.2f\n", double(releasePaints) / releaseHandled.size());
+    print("click (release) to painted page", advance);
+    print("release handled in full", releaseHandled);
+    print("press (button and page repaint)", pressed);
+    print("press and release back to back", backToBack);
     print("end-of-story click", endClick);
     std::printf("the same drawing steps, timed apart:\n");
     print("  decode pictures", decode);
