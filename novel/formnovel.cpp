@@ -42,6 +42,8 @@ constexpr qreal textBoxOpacity = 0.8;
 // The text font's family, kept in the same encoding as the story lines.
 const char textFontFamily[] = "\x97\xf6\x95\xb6\x83\x79\x83\x93\x8e\x9a";
 
+// Decoded afresh on every paint and dropped after drawing: the page keeps no
+// pictures between paints.
 QImage loadPicture(const QString &path)
 {
     return QImage(path);
@@ -147,7 +149,7 @@ void FormNovel::paintEvent(QPaintEvent *)
     // Composed at the screen's resolution so that the text stays sharp on a
     // high-density display; the pictures are scaled up with it.
     const qreal ratio = devicePixelRatioF();
-    QImage page(width() * ratio, height() * ratio, QImage::Format_ARGB32_Premultiplied);
+    QImage page(size() * ratio, QImage::Format_ARGB32_Premultiplied);
     page.setDevicePixelRatio(ratio);
 
     const ScenarioRecord *record = currentRecord();
