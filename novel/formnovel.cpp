@@ -94,6 +94,7 @@ void FormNovel::selectStory(int number)
         scenario = std::make_unique<Sorinda>();
         break;
     default:
+        // Not a story: go on with the table already held, from its start.
         break;
     }
 
