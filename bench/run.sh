@@ -3,15 +3,23 @@
 # server, and writes a Markdown table of their figures, with the targets
 # beside them, to standard output. Nothing here passes or fails by time.
 #
-# Usage: bench/run.sh [build-dir]     (default: build/, best a Release build)
-# The full output of each benchmark is kept in <build-dir>/bench/results/.
+# Usage: bench/run.sh [--table] [build-dir]   (default: build/, best a Release build)
+# The full output of each benchmark is kept in <build-dir>/bench/results/;
+# --table only prints the table of the results kept there.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
+table_only=false
+if [ "${1:-}" = --table ]; then
+    table_only=true
+    shift
+fi
 build=$(cd "${1:-$root/build}" && pwd)
 bin=$build/bench
 results=$bin/results
 mkdir -p "$results"
 
+run_all()
+{
 for tool in Xvfb xdotool pulseaudio; do
     command -v $tool >/dev/null || { echo "bench/run.sh: $tool is not installed" >&2; exit 1; }
 done
@@ -73,13 +81,19 @@ run_bench bench_memory
 run_bench bench_startup
 
 echo "bench/run.sh: full output in $results" >&2
+}
 
-# Two kinds of lines make rows:
+if ! $table_only; then
+    run_all
+fi
+
+# Three kinds of lines make rows:
 #   <label> n=<n> median <x> <unit> p95 <x> <unit> max <x> <unit> ...
 #   <label> value <x> <unit>
+#   bench_decode's summary: <label> <median> <p95> <max> <cpu median>, in ms
 awk '
 function target(label) {
-    if (label ~ /click to painted page/) return "median <= 13.5 ms, p95 <= 16.7 ms"
+    if (label ~ /^click.* to painted page/) return "median <= 13.5 ms, p95 <= 16.7 ms"
     if (label ~ /^start-up to painted/) return "< 140 ms"
     if (label ~ /^peak resident over one reading/) return "< 50 MB"
     if (label ~ /^growth 1 ->/) return "< 1 MB"
@@ -99,6 +113,11 @@ FNR == 1 { bench = FILENAME; sub(/.*\//, "", bench); sub(/\.txt$/, "", bench) }
     p95 = $0; sub(/.* p95 +/, "", p95); split(p95, p, " ")
     mx = $0; sub(/.* max +/, "", mx); split(mx, x, " ")
     printf "| %s | %s | %s | %s %s | %s %s | %s %s | %s |\n", bench, label, n, m[1], m[2], p[1], p[2], x[1], x[2], target(label)
+    next
+}
+bench == "bench_decode" && $0 !~ /^:/ && NF > 4 && $(NF-3) ~ /^[0-9.]+$/ && $(NF-2) ~ /^[0-9.]+$/ {
+    label = $0; sub(/ +[0-9.]+ +[0-9.]+ +[0-9.]+ +[0-9.]+ *$/, "", label)
+    printf "| %s | %s | | %s ms | %s ms | %s ms | |\n", bench, trim(label), $(NF-3), $(NF-2), $(NF-1)
     next
 }
 / value +-?[0-9.]+ / {
