@@ -147,8 +147,10 @@ int SoundServer::currentTone(const QList<int> &tones, int windowMs)
     return ToneAnalysis::dominantTone(samples, want / 2, sampleRate, tones, silenceRms);
 }
 
-bool SoundServer::staysSilent(int ms, double *loudest)
+bool SoundServer::staysSilent(int ms)
 {
+    // Older sound than this is no longer kept.
+    ms = std::min(ms, 3000);
     drain();
     const qint64 from = m_totalBytes + m_totalBytes % 2;
     const qint64 until = from + qint64(ms) * bytesPerMs;
@@ -167,7 +169,34 @@ bool SoundServer::staysSilent(int ms, double *loudest)
         const auto *samples = reinterpret_cast<const qint16 *>(m_recorded.constData() + (at - firstKept));
         maximum = std::max(maximum, ToneAnalysis::rms(samples, block / 2));
     }
-    if (loudest)
-        *loudest = maximum;
     return maximum < silenceRms;
+}
+
+QString SoundServer::recentHistory(const QList<int> &tones, int ms)
+{
+    drain();
+    const int block = 50 * bytesPerMs;
+    const int end = m_recorded.size() - int(m_totalBytes % 2);
+    const int start = std::max(0, end - ms * bytesPerMs);
+    QStringList parts;
+    QString last;
+    int repeats = 0;
+    for (int at = start; at + block <= end; at += block) {
+        const auto *samples = reinterpret_cast<const qint16 *>(m_recorded.constData() + at);
+        const int tone = ToneAnalysis::dominantTone(samples, block / 2, sampleRate, tones, silenceRms);
+        const QString name = tone == ToneAnalysis::silence ? QStringLiteral("silence")
+            : tone == ToneAnalysis::unknownSound         ? QStringLiteral("noise")
+                                                         : QStringLiteral("%1 Hz").arg(tone);
+        if (name == last) {
+            ++repeats;
+            continue;
+        }
+        if (repeats)
+            parts.append(QStringLiteral("%1 x%2").arg(last).arg(repeats));
+        last = name;
+        repeats = 1;
+    }
+    if (repeats)
+        parts.append(QStringLiteral("%1 x%2").arg(last).arg(repeats));
+    return parts.join(QStringLiteral(", "));
 }

@@ -38,9 +38,13 @@ public:
     // one of `tones` (in hertz), or ToneAnalysis::unknownSound.
     int currentTone(const QList<int> &tones, int windowMs = 250);
 
-    // Records `ms` of sound from now on and tells whether all of it was
-    // silent; `loudest` receives the highest level of any 50 ms in it.
-    bool staysSilent(int ms, double *loudest = nullptr);
+    // Records `ms` (at most 3000) of sound from now on and tells whether
+    // all of it was silent, 50 ms at a time.
+    bool staysSilent(int ms);
+
+    // What the last `ms` of sound held, 50 ms at a time, for failure
+    // messages: "554 Hz x12, silence x4" and so on.
+    QString recentHistory(const QList<int> &tones, int ms);
 
 private:
     void drain();
