@@ -60,6 +60,7 @@ private:
     QImage shot();
     QImage waitForScreen(const std::function<bool(const QImage &)> &wanted, int timeoutMs = 10000);
     bool waitForTone(int tone, int timeoutMs = 10000);
+    bool waitForSilence(int stableMs, int timeoutMs);
     void saveScreenshot(const QImage &image, const QString &name);
     void readStory(const Story &story, bool storyHasMusic);
 
@@ -217,18 +218,6 @@ bool sameArea(const QImage &a, const QImage &b, const QRect &area)
     return !a.isNull() && !b.isNull() && a.copy(area) == b.copy(area);
 }
 
-QString toneName(int tone)
-{
-    switch (tone) {
-    case ToneAnalysis::silence:
-        return QStringLiteral("silence");
-    case ToneAnalysis::unknownSound:
-        return QStringLiteral("an unknown sound");
-    default:
-        return QStringLiteral("%1 Hz").arg(tone);
-    }
-}
-
 } // namespace
 
 void tst_E2e::initTestCase()
@@ -345,6 +334,17 @@ bool tst_E2e::waitForTone(int tone, int timeoutMs)
     return true;
 }
 
+bool tst_E2e::waitForSilence(int stableMs, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!m_sound.staysSilent(stableMs)) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+    }
+    return true;
+}
+
 void tst_E2e::saveScreenshot(const QImage &image, const QString &name)
 {
     QString dir = qEnvironmentVariable("PICTUREBOOK_SCREENSHOT_DIR");
@@ -370,8 +370,7 @@ void tst_E2e::theSoundCheckHearsAToneAndItsEnd()
     const bool heard = waitForTone(554, 5000);
     QVERIFY(player.waitForFinished(10000));
     QVERIFY2(heard, qPrintable(QStringLiteral("heard %1").arg(m_sound.recentHistory(tones, 2000))));
-    QVERIFY(waitForTone(ToneAnalysis::silence, 3000));
-    QVERIFY(m_sound.staysSilent(300));
+    QVERIFY(waitForSilence(300, 3000));
 }
 
 void tst_E2e::startsOnTheTitlePageWithTheTitleMusic()
@@ -403,7 +402,8 @@ void tst_E2e::startButtonOpensTheContentsWhileTheTitleMusicGoesOn()
         QVERIFY(screen.copy(button) != expected.copy(button));
     saveScreenshot(screen, QStringLiteral("contents"));
 
-    QCOMPARE(toneName(m_sound.currentTone(tones)), toneName(titleTone));
+    QVERIFY2(waitForTone(titleTone, 3000),
+             qPrintable(QStringLiteral("heard %1").arg(m_sound.recentHistory(tones, 2000))));
 }
 
 void tst_E2e::everyStoryReadsToItsEndAndReturnsToSilence_data()
@@ -501,8 +501,10 @@ void tst_E2e::readStory(const Story &story, bool storyHasMusic)
 
         if (i == count - 1) {
             // Still playing on the last page, so the silence below comes from the click.
-            if (storyHasMusic)
-                QCOMPARE(toneName(m_sound.currentTone(tones)), toneName(story.tone));
+            if (storyHasMusic) {
+                QVERIFY2(waitForTone(story.tone, 3000),
+                         qPrintable(QStringLiteral("heard %1").arg(m_sound.recentHistory(tones, 2000))));
+            }
             break;
         }
 
@@ -529,9 +531,9 @@ void tst_E2e::readStory(const Story &story, bool storyHasMusic)
     screen = waitForScreen([&](const QImage &s) { return compare(s, contents, contentsIgnored).pixels == 0; });
     diff = compare(screen, contents, contentsIgnored);
     QVERIFY2(diff.pixels == 0, "contents page after the story: " + describe(diff));
-    QVERIFY2(waitForTone(ToneAnalysis::silence, 3000),
-             qPrintable(QStringLiteral("heard %1").arg(m_sound.recentHistory(tones, 3000))));
-    QVERIFY2(m_sound.staysSilent(800),
+    // A stream stopped right after the machine was too busy to feed it can
+    // let out a last buffer; what counts is that silence comes and stays.
+    QVERIFY2(waitForSilence(800, 4000),
              qPrintable(QStringLiteral("heard %1").arg(m_sound.recentHistory(tones, 3000))));
 }
 
