@@ -14,6 +14,10 @@
 
 #include <iterator>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace {
 
 constexpr int contentsPage = 1;
@@ -42,6 +46,23 @@ constexpr qreal textBoxOpacity = 0.8;
 // The text font's family, kept in the same encoding as the story lines.
 const char textFontFamily[] = "\x97\xf6\x95\xb6\x83\x79\x83\x93\x8e\x9a";
 
+// Every paint decodes megabytes of pictures and frees them again. By default
+// glibc hands blocks that large back to the kernel as soon as they are freed,
+// so each paint would fault all of its memory in anew, which on a virtual
+// machine costs more than the decoding itself. The process keeps freed memory
+// for the next paint instead; no picture outlives its paint.
+void keepPaintMemory()
+{
+#if defined(__GLIBC__)
+    static const bool kept = [] {
+        mallopt(M_MMAP_THRESHOLD, 16 * 1024 * 1024);
+        mallopt(M_TRIM_THRESHOLD, 32 * 1024 * 1024);
+        return true;
+    }();
+    Q_UNUSED(kept);
+#endif
+}
+
 // Decoded afresh on every paint and dropped after drawing: the page keeps no
 // pictures between paints.
 QImage loadPicture(const QString &path)
@@ -55,6 +76,7 @@ FormNovel::FormNovel(QWidget *parent)
     : QWidget(parent)
     , ui(new Ui::FormNovel)
 {
+    keepPaintMemory();
     ui->setupUi(this);
 
     // The form keeps the figures and the sentence label for the designer's
