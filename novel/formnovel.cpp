@@ -9,14 +9,12 @@
 #include "scenario/tovane.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QTextLayout>
 
 #include <iterator>
-
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
 
 namespace {
 
@@ -46,28 +44,51 @@ constexpr qreal textBoxOpacity = 0.8;
 // The text font's family, kept in the same encoding as the story lines.
 const char textFontFamily[] = "\x97\xf6\x95\xb6\x83\x79\x83\x93\x8e\x9a";
 
-// Every paint decodes megabytes of pictures and frees them again. By default
-// glibc hands blocks that large back to the kernel as soon as they are freed,
-// so each paint would fault all of its memory in anew, which on a virtual
-// machine costs more than the decoding itself. The process keeps freed memory
-// for the next paint instead; no picture outlives its paint.
-void keepPaintMemory()
-{
-#if defined(__GLIBC__)
-    static const bool kept = [] {
-        mallopt(M_MMAP_THRESHOLD, 16 * 1024 * 1024);
-        mallopt(M_TRIM_THRESHOLD, 32 * 1024 * 1024);
-        return true;
-    }();
-    Q_UNUSED(kept);
-#endif
-}
-
 // Decoded afresh on every paint and dropped after drawing: the page keeps no
 // pictures between paints.
 QImage loadPicture(const QString &path)
 {
     return QImage(path);
+}
+
+// Draws a record's line as drawText() with AlignLeft | TextWordWrap does. The
+// font that stands in for the pen-script face on other systems may space its
+// lines more generously than the box was made for; where that alone would
+// push a record's last line out of the box, the lines close up (never nearer
+// than their ascent) so that the whole line stays readable. Text that cannot
+// fit even then is cut off at the box as usual.
+void drawStoryText(QPainter *painter, const QString &text)
+{
+    const int flags = Qt::AlignLeft | Qt::TextWordWrap;
+    const QFontMetricsF metrics(painter->font(), painter->device());
+    if (metrics.boundingRect(QRectF(textArea), flags, text).height() <= textArea.height()) {
+        painter->drawText(textArea, flags, text);
+        return;
+    }
+
+    QString lines = text;
+    lines.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(lines, painter->font(), painter->device());
+    QTextOption option(Qt::AlignLeft);
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+        line.setLineWidth(textArea.width());
+    layout.endLayout();
+
+    const int count = layout.lineCount();
+    const qreal step = count > 1 ? (textArea.height() - metrics.height()) / (count - 1) : 0;
+    if (count < 2 || step < metrics.ascent()) {
+        painter->drawText(textArea, flags, text);
+        return;
+    }
+    for (int i = 0; i < count; ++i)
+        layout.lineAt(i).setPosition(QPointF(0, i * step));
+    painter->save();
+    painter->setClipRect(textArea);
+    layout.draw(painter, textArea.topLeft());
+    painter->restore();
 }
 
 } // namespace
@@ -76,7 +97,6 @@ FormNovel::FormNovel(QWidget *parent)
     : QWidget(parent)
     , ui(new Ui::FormNovel)
 {
-    keepPaintMemory();
     ui->setupUi(this);
 
     // The form keeps the figures and the sentence label for the designer's
@@ -193,7 +213,7 @@ void FormNovel::paintEvent(QPaintEvent *)
         painter.setPen(Qt::white);
         painter.setOpacity(1.0);
         if (record)
-            painter.drawText(textArea, Qt::AlignLeft | Qt::TextWordWrap, displayText(record->text));
+            drawStoryText(&painter, displayText(record->text));
     }
 
     QPainter(this).drawImage(0, 0, page);

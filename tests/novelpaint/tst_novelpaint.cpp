@@ -1,3 +1,4 @@
+#include "app/fontsetup.h"
 #include "novel/formnovel.h"
 #include "scenario/tovane.h"
 
@@ -139,6 +140,7 @@ class tst_NovelPaint : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void backgroundFillsThePage_data();
     void backgroundFillsThePage();
     void unknownBackgroundLeavesABlackPage_data();
@@ -159,8 +161,16 @@ private slots:
     void lineFeedStartsANewLine();
     void longLineWrapsInsideTheTextArea();
     void textBeyondTheAreaIsCutOff();
+    void fourLinesFitTheBox();
     void repaintingGivesTheSamePicture();
 };
+
+void tst_NovelPaint::initTestCase()
+{
+    // The fonts as the reader sets them up, so that text is measured in the
+    // face that stands in for the pen script.
+    FontSetup::install();
+}
 
 void tst_NovelPaint::backgroundFillsThePage_data()
 {
@@ -503,6 +513,22 @@ void tst_NovelPaint::textBeyondTheAreaIsCutOff()
     const QRect ink = difference(page, empty);
     QVERIFY(textArea.contains(ink));
     QVERIFY(ink.bottom() > textArea.bottom() - 30);
+}
+
+// The longest records hold four lines, one of them empty; whatever font
+// stands in for the pen script, the last one must be drawn whole.
+void tst_NovelPaint::fourLinesFitTheBox()
+{
+    const QByteArray threeLines = hiraganaA(3) + '\n' + hiraganaA(3) + '\n';
+    const QImage empty = paintRecord(1, -1, -1);
+    const QRect three = difference(paintRecord(1, -1, -1, threeLines + hiraganaA(3)), empty);
+    const QRect four = difference(paintRecord(1, -1, -1, threeLines + '\n' + hiraganaA(3)), empty);
+
+    QVERIFY(textArea.contains(four));
+    QVERIFY2(four.bottom() > three.bottom(), "the fourth line is missing");
+    // A line cut off by the box would leave its ink on the box's last row.
+    QVERIFY2(four.bottom() < textArea.bottom() - 1,
+             qPrintable(QStringLiteral("ink down to %1").arg(four.bottom())));
 }
 
 void tst_NovelPaint::repaintingGivesTheSamePicture()
