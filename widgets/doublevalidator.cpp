@@ -62,7 +62,8 @@ void DoubleValidator::attachToParent()
 
 void DoubleValidator::setRange(double bottom, double top, int decimals)
 {
-    if (bottom > top) {
+    // Written so that a NaN bound is refused too: nothing compares with it.
+    if (!(bottom <= top)) {
         qWarning() << "DoubleValidator: Bottom is bigger than top" << bottom << top;
         return;
     }
@@ -76,7 +77,7 @@ void DoubleValidator::setRange(double bottom, double top, int decimals)
 
 void DoubleValidator::setBottom(double value)
 {
-    if (value > m_top) {
+    if (!(value <= m_top)) {
         qWarning() << "DoubleValidator: Bottom is bigger than top." << value;
         return;
     }
@@ -85,7 +86,7 @@ void DoubleValidator::setBottom(double value)
 
 void DoubleValidator::setTop(double value)
 {
-    if (value < m_bottom) {
+    if (!(value >= m_bottom)) {
         qWarning() << "DoubleValidator: Top is smaller than top." << value;
         return;
     }
@@ -204,6 +205,9 @@ QValidator::State DoubleValidator::validate(QString &input, int &pos) const
         for (double m = v; m <= m_top; m *= 10) {
             if (m >= m_bottom)
                 return accept();
+            // Ten times infinity is infinity again; a NaN bottom is never met.
+            if (std::isinf(m))
+                break;
         }
         return formatValue(m_bottom).startsWith(s) ? accept() : Invalid;
     }
@@ -216,6 +220,8 @@ QValidator::State DoubleValidator::validate(QString &input, int &pos) const
         for (double m = v; m >= m_bottom; m *= 10) {
             if (m <= m_top)
                 return accept();
+            if (std::isinf(m))
+                break;
         }
         return formatValue(m_top).startsWith(s) ? accept() : Invalid;
     }
@@ -294,10 +300,15 @@ void DoubleValidator::commitInput()
         return;
     bool ok = false;
     const double v = lineEdit->text().toDouble(&ok);
-    if (ok && std::isfinite(v) && m_bottom <= v && v <= m_top)
-        lineEdit->setText(formatValue(v));
-    else
+    if (ok && std::isfinite(v) && m_bottom <= v && v <= m_top) {
+        // Rounding to `decimals` digits can step over a bound (1.2345 with
+        // three decimals is 1.234); such a number has no text in the range.
+        const QString text = formatValue(v);
+        const double written = text.toDouble();
+        lineEdit->setText(m_bottom <= written && written <= m_top ? text : m_defaultText);
+    } else {
         lineEdit->setText(m_defaultText);
+    }
 }
 
 void DoubleValidator::repairDefaultTextInput()

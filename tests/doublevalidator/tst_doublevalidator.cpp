@@ -234,6 +234,10 @@ void tst_DoubleValidator::validateFollowsRangeAndDecimals_data()
         {"below 5: -1000000", -inf, 5, 3, "-1000000", true},
         {"above -5: -6", -5, inf, 3, "-6", false},
         {"above -5: 123456", -5, inf, 3, "123456", true},
+        // A bound that is not a number is never met; the search for a
+        // longer number in range must still come to an end.
+        {"NaN bottom: 5", qQNaN(), inf, 3, "5", false},
+        {"NaN top: -5", -inf, qQNaN(), 3, "-5", false},
     };
     for (const char *locale : {"C", "de_DE"}) {
         for (const Row &row : rows) {
@@ -456,6 +460,10 @@ void tst_DoubleValidator::commitRewritesField_data()
         {"placeholder", -inf, inf, 3, "******", "******"},
         {"infinity", -inf, inf, 3, "inf", "******"},
         {"not a number", -inf, inf, 3, "nan", "******"},
+        // Rounded to the decimals, these would be written outside the range.
+        {"rounds below the bottom", 1.2345, 10, 3, "1.2345", "******"},
+        {"rounds to zero below a tiny bottom", 1e-5, 1, 3, "1e-5", "******"},
+        {"rounds inside the range", 1.2341, 10, 3, "1.2349", "1.235"},
     };
     for (const char *locale : {"C", "de_DE"}) {
         for (const Row &row : rows) {
@@ -535,6 +543,15 @@ void tst_DoubleValidator::settersWarnAndKeepOldValuesOnMisuse_data()
     QTest::newRow("top below bottom") << "setTop" << -3.0 << 0.0 << 0
                                       << "DoubleValidator: Top is smaller than top. -3" << 1.0
                                       << 5.0 << 2;
+    QTest::newRow("bottom not a number")
+            << "setBottom" << qQNaN() << 0.0 << 0 << "DoubleValidator: Bottom is bigger than top. nan"
+            << 1.0 << 5.0 << 2;
+    QTest::newRow("top not a number")
+            << "setTop" << qQNaN() << 0.0 << 0 << "DoubleValidator: Top is smaller than top. nan"
+            << 1.0 << 5.0 << 2;
+    QTest::newRow("range from not a number")
+            << "setRange" << qQNaN() << 9.0 << 2 << "DoubleValidator: Bottom is bigger than top nan 9"
+            << 1.0 << 5.0 << 2;
     QTest::newRow("top at bottom") << "setTop" << 1.0 << 0.0 << 0 << "" << 1.0 << 1.0 << 2;
     QTest::newRow("negative decimals") << "setDecimals" << 0.0 << 0.0 << -2
                                        << "DoubleValidator: Ignore negative decimals -2" << 1.0
