@@ -44,6 +44,6 @@ picturebook_configure_and_build()
     root=$1
     build=$2
     shift 2
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null || return 1
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null || return 1
     cmake --build "$build" -j "$(nproc)" || return 1
 }
