@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QResource>
 
 namespace FontSetup {
 
@@ -20,7 +21,16 @@ QList<Substitution> substitutions()
 QString install()
 {
     QString bundledFamily;
-    const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(bundledFontPath));
+    // The bundle stores the font uncompressed, so the font database can read
+    // it where it lies instead of taking a 6 MB copy.
+    const QResource resource(QString::fromLatin1(bundledFontPath));
+    int id = -1;
+    if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression) {
+        id = QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+                reinterpret_cast<const char *>(resource.data()), qsizetype(resource.size())));
+    } else {
+        id = QFontDatabase::addApplicationFont(QString::fromLatin1(bundledFontPath));
+    }
     if (id >= 0) {
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
         if (!families.isEmpty())
