@@ -199,14 +199,17 @@ const QList<QRect> titleIgnored{ startButton };
 const QList<QRect> contentsIgnored{ ruvelloButton, novelButton, sorindaButton, contentsHeading };
 const QList<QRect> readingIgnored{ nameBox, textArea, nextButton };
 
-// White text on the darkened box: nothing else in the text area comes near white.
+// White text on the darkened box: nothing else in the text area but the
+// page button comes near white.
 int textPixels(const QImage &screen)
 {
+    const QRect button = nextButton.adjusted(-2, -2, 2, 2);
     int count = 0;
     for (int y = textArea.top(); y <= textArea.bottom(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(screen.constScanLine(y));
         for (int x = textArea.left(); x <= textArea.right(); ++x) {
-            if (qRed(line[x]) > 160 && qGreen(line[x]) > 160 && qBlue(line[x]) > 160)
+            if (qRed(line[x]) > 160 && qGreen(line[x]) > 160 && qBlue(line[x]) > 160
+                && !button.contains(x, y))
                 ++count;
         }
     }
