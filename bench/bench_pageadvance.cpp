@@ -7,6 +7,7 @@
 // Usage: bench_pageadvance [rounds]   (default 3 rounds over all stories)
 // Runs on the offscreen platform unless DISPLAY or QT_QPA_PLATFORM say otherwise.
 
+#include "samples.h"
 #include "app/fontsetup.h"
 #include "app/mainwindow.h"
 #include "novel/formnovel.h"
@@ -90,11 +91,6 @@ void click(QPushButton *button)
     release(button);
 }
 
-double ms(qint64 nanoseconds)
-{
-    return nanoseconds / 1e6;
-}
-
 // CPU time of this thread: on a machine shared with other work it shows what
 // the advance itself costs, apart from waiting for a core.
 qint64 threadCpuNow()
@@ -106,33 +102,6 @@ qint64 threadCpuNow()
 #else
     return 0;
 #endif
-}
-
-struct Stats
-{
-    double median, p95, max, mean;
-};
-
-Stats stats(std::vector<double> samples)
-{
-    std::sort(samples.begin(), samples.end());
-    const size_t n = samples.size();
-    auto at = [&](double q) {
-        // Nearest rank.
-        size_t rank = size_t(q * n + 0.999999);
-        return samples[std::min(n, std::max<size_t>(rank, 1)) - 1];
-    };
-    double sum = 0;
-    for (double s : samples)
-        sum += s;
-    return {at(0.5), at(0.95), samples.back(), sum / n};
-}
-
-void print(const char *what, const std::vector<double> &samples)
-{
-    const Stats s = stats(samples);
-    std::printf("%-34s n=%4zu  median %6.2f ms  p95 %6.2f ms  max %6.2f ms  mean %6.2f ms\n", what,
-                samples.size(), s.median, s.p95, s.max, s.mean);
 }
 
 QStringList picturesOf(const ScenarioRecord &r)
@@ -311,16 +280,16 @@ int main(int argc, char *argv[])
     std::printf("platform %s, %d round(s), %zu page advances, %d without a paint\n",
                 qPrintable(QGuiApplication::platformName()), rounds, advance.size(), missedPaints);
     std::printf("page compositions per release: %.2f\n", double(releasePaints) / releaseHandled.size());
-    print("click (release) to painted page", advance);
-    print("release handled in full", releaseHandled);
-    print("  the same, CPU time of the thread", advanceCpu);
-    print("press (button and page repaint)", pressed);
-    print("press and release back to back", backToBack);
-    print("end-of-story click", endClick);
+    printSamples("click (release) to painted page", advance);
+    printSamples("release handled in full", releaseHandled);
+    printSamples("  the same, CPU time of the thread", advanceCpu);
+    printSamples("press (button and page repaint)", pressed);
+    printSamples("press and release back to back", backToBack);
+    printSamples("end-of-story click", endClick);
     std::printf("the same drawing steps, timed apart:\n");
-    print("  decode pictures", decode);
-    print("  compose layers and text box", compose);
-    print("  text", text);
-    print("  sum of the three", total);
+    printSamples("  decode pictures", decode);
+    printSamples("  compose layers and text box", compose);
+    printSamples("  text", text);
+    printSamples("  sum of the three", total);
     return missedPaints == 0 ? 0 : 1;
 }

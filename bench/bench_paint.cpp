@@ -11,6 +11,7 @@
 //
 // Usage: bench_paint [rounds]   (default 3 rounds over all records)
 
+#include "samples.h"
 #include "app/fontsetup.h"
 #include "novel/formnovel.h"
 #include "scenario/cp932.h"
@@ -28,27 +29,6 @@
 #include <vector>
 
 namespace {
-
-double ms(qint64 nanoseconds)
-{
-    return nanoseconds / 1e6;
-}
-
-void print(const char *what, std::vector<double> samples)
-{
-    std::sort(samples.begin(), samples.end());
-    const size_t n = samples.size();
-    // Nearest rank.
-    auto at = [&](double q) {
-        const size_t rank = std::max<size_t>(1, size_t(q * n + 0.999999));
-        return samples[std::min(n, rank) - 1];
-    };
-    double sum = 0;
-    for (double s : samples)
-        sum += s;
-    std::printf("%-34s n=%4zu  median %6.2f ms  p95 %6.2f ms  max %6.2f ms  mean %6.2f ms\n", what,
-                n, at(0.5), at(0.95), samples.back(), sum / n);
-}
 
 struct Layer
 {
@@ -159,11 +139,11 @@ int main(int argc, char *argv[])
 
     std::printf("platform %s, %d round(s) over %zu records (%d pictures a round)\n",
                 qPrintable(QGuiApplication::platformName()), rounds, records.size(), pictures);
-    print("page paint (paintEvent, rendered)", paint);
+    printSamples("page paint (paintEvent, rendered)", paint);
     std::printf("the same drawing steps, timed apart:\n");
-    print("  paint: decode pictures", decode);
-    print("  paint: compose layers and box", compose);
-    print("  paint: text", text);
-    print("  paint: sum of the three", total);
+    printSamples("  paint: decode pictures", decode);
+    printSamples("  paint: compose layers and box", compose);
+    printSamples("  paint: text", text);
+    printSamples("  paint: sum of the three", total);
     return 0;
 }

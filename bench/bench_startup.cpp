@@ -21,6 +21,7 @@
 // Needs an X display (DISPLAY) and xdotool; the program runs in its own
 // folder, where its music is.
 
+#include "samples.h"
 #include "pages/formcontents.h"
 #include "pages/formtitle.h"
 
@@ -42,27 +43,6 @@
 #include <vector>
 
 namespace {
-
-double ms(qint64 nanoseconds)
-{
-    return nanoseconds / 1e6;
-}
-
-void print(const char *what, std::vector<double> samples)
-{
-    std::sort(samples.begin(), samples.end());
-    const size_t n = samples.size();
-    // Nearest rank.
-    auto at = [&](double q) {
-        const size_t rank = std::max<size_t>(1, size_t(q * n + 0.999999));
-        return samples[std::min(n, rank) - 1];
-    };
-    double sum = 0;
-    for (double s : samples)
-        sum += s;
-    std::printf("%-34s n=%4zu  median %6.2f ms  p95 %6.2f ms  max %6.2f ms  mean %6.2f ms\n", what,
-                n, at(0.5), at(0.95), samples.back(), sum / n);
-}
 
 QByteArray run(const QStringList &command, bool *ok)
 {
@@ -316,8 +296,8 @@ int main(int argc, char *argv[])
     reader.stop();
 
     std::printf("program %s, %d timed start-up(s)\n", qPrintable(program), runs);
-    print("start-up to painted title page", startup);
-    print("  CPU time by then (all threads)", startupCpu);
+    printSamples("start-up to painted title page", startup);
+    printSamples("  CPU time by then (all threads)", startupCpu);
     std::printf("%-34s value %7.2f %%\n", "idle CPU, title page", titleIdle);
     std::printf("%-34s value %7.2f %%\n", "idle CPU, reading page", readingIdle);
     return 0;
