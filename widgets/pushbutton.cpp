@@ -1,30 +1,12 @@
 #include "widgets/pushbutton.h"
 
-#include <QPalette>
+#include "widgets/buttonbrushes.h"
 
-class PushButtonPrivate
+class PushButtonPrivate : public ButtonBrushes
 {
 public:
-    explicit PushButtonPrivate(const QPalette &palette);
-
-    QBrush activeRaisedBrush;
-    QBrush activeSunkenBrush;
-    QBrush disabledRaisedBrush;
-    QBrush disabledSunkenBrush;
-    QBrush focusFrameBrush;
+    using ButtonBrushes::ButtonBrushes;
 };
-
-PushButtonPrivate::PushButtonPrivate(const QPalette &palette)
-{
-    // Taken once from the palette the button starts with; a later palette
-    // change is the owner's business and leaves the brushes alone.
-    activeRaisedBrush = palette.brush(QPalette::Current, QPalette::Button);
-    const QBrush sunken(activeRaisedBrush.color().darker(200), Qt::SolidPattern);
-    activeSunkenBrush = sunken;
-    disabledRaisedBrush = sunken;
-    disabledSunkenBrush = sunken;
-    focusFrameBrush = palette.brush(QPalette::Current, QPalette::WindowText);
-}
 
 PushButton::PushButton(QWidget *parent)
     : QPushButton(parent)

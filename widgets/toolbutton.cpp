@@ -1,30 +1,12 @@
 #include "widgets/toolbutton.h"
 
-#include <QPalette>
+#include "widgets/buttonbrushes.h"
 
-class ToolButtonPrivate
+class ToolButtonPrivate : public ButtonBrushes
 {
 public:
-    explicit ToolButtonPrivate(const QPalette &palette);
-
-    QBrush activeRaisedBrush;
-    QBrush activeSunkenBrush;
-    QBrush disabledRaisedBrush;
-    QBrush disabledSunkenBrush;
-    QBrush focusFrameBrush;
+    using ButtonBrushes::ButtonBrushes;
 };
-
-ToolButtonPrivate::ToolButtonPrivate(const QPalette &palette)
-{
-    // Taken once from the palette the button starts with; a later palette
-    // change is the owner's business and leaves the brushes alone.
-    activeRaisedBrush = palette.brush(QPalette::Current, QPalette::Button);
-    const QBrush sunken(activeRaisedBrush.color().darker(200), Qt::SolidPattern);
-    activeSunkenBrush = sunken;
-    disabledRaisedBrush = sunken;
-    disabledSunkenBrush = sunken;
-    focusFrameBrush = palette.brush(QPalette::Current, QPalette::WindowText);
-}
 
 ToolButton::ToolButton(QWidget *parent)
     : QToolButton(parent)
