@@ -2,15 +2,27 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QSoundEffect>
+#include <QTimer>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace {
 
 // Loaded at start-up but never heard: the main window switches to the title
 // track straight away.
 const char startupSound[] = "music/cm1_003.wav";
+
+// How long the player waits, when it goes, for sound files still being read.
+constexpr int maxLoadWaitMs = 3000;
+
+bool stillLoading(const std::unique_ptr<QSoundEffect> &sound)
+{
+    return sound && sound->status() == QSoundEffect::Loading;
+}
 
 const char *trackFile(int track)
 {
@@ -36,10 +48,21 @@ SoundPlayer::SoundPlayer()
     load(QString::fromLatin1(startupSound));
 }
 
-SoundPlayer::~SoundPlayer() = default;
+SoundPlayer::~SoundPlayer()
+{
+    stop();
+    waitUntilLoaded();
+}
 
 void SoundPlayer::play(int track)
 {
+    m_retired.erase(std::remove_if(m_retired.begin(), m_retired.end(),
+                                   [](const auto &sound) { return !stillLoading(sound); }),
+                    m_retired.end());
+    if (stillLoading(m_sound)) {
+        m_sound->stop();
+        m_retired.push_back(std::move(m_sound));
+    }
     // Destroying the old sound stops it, so a replayed track starts afresh.
     m_sound.reset();
     const char *file = trackFile(track);
@@ -84,6 +107,29 @@ QString SoundPlayer::resolveMusicFile(const QString &relativePath)
     }
     // Nothing found anywhere: keep the plain name; the sound stays silent.
     return inCurrentDir.absoluteFilePath();
+}
+
+bool SoundPlayer::isLoading() const
+{
+    return stillLoading(m_sound) || std::any_of(m_retired.begin(), m_retired.end(), stillLoading);
+}
+
+void SoundPlayer::waitUntilLoaded()
+{
+    if (!isLoading())
+        return;
+    // A sound learns that its file has been read through the event loop.
+    QEventLoop loop;
+    QTimer::singleShot(maxLoadWaitMs, &loop, &QEventLoop::quit);
+    const auto quitWhenLoaded = [this, &loop] {
+        if (!isLoading())
+            loop.quit();
+    };
+    if (m_sound)
+        QObject::connect(m_sound.get(), &QSoundEffect::statusChanged, &loop, quitWhenLoaded);
+    for (const auto &sound : m_retired)
+        QObject::connect(sound.get(), &QSoundEffect::statusChanged, &loop, quitWhenLoaded);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 void SoundPlayer::load(const QString &relativePath)

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class QSoundEffect;
 
@@ -34,6 +35,15 @@ public:
 
 private:
     void load(const QString &relativePath);
+    bool isLoading() const;
+    void waitUntilLoaded();
 
     std::unique_ptr<QSoundEffect> m_sound;
+    // Sounds replaced while their file was still being read. Qt reads sound
+    // files on a thread of its own; a program that quits while that thread is
+    // busy can hang or crash on its way out, and a sound destroyed before its
+    // file is read never hands the file's data back. So a replaced sound is
+    // kept, silent, until its file has been read, and the player waits for
+    // every read before it goes.
+    std::vector<std::unique_ptr<QSoundEffect>> m_retired;
 };

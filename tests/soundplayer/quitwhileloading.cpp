@@ -1,0 +1,27 @@
+#include "app/soundplayer.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include <cstdlib>
+
+// Usage: soundplayer_quitwhileloading <pause in µs> <track>...
+//
+// Starts the tracks one after another, pausing briefly between them, and quits
+// at once, while their files are most likely still being read. The test runs
+// it and expects it to end on its own, cleanly.
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc < 2)
+        return 2;
+    const unsigned long pause = std::strtoul(argv[1], nullptr, 10);
+    {
+        SoundPlayer player;
+        for (int i = 2; i < argc; ++i) {
+            player.play(std::atoi(argv[i]));
+            QThread::usleep(pause);
+        }
+    }
+    return 0;
+}
