@@ -10,52 +10,6 @@
 
 namespace {
 
-enum ColourType { Rgb = 2, Palette = 3, Rgba = 6 };
-
-struct Picture
-{
-    const char *path;
-    QSize size;
-    ColourType colourType;
-};
-
-const Picture pictures[] = {
-    { ":/back/pict/tyuuka.png", { 800, 600 }, Rgba },
-    { ":/back/pict/black.png", { 800, 600 }, Rgba },
-    { ":/back/pict/eventtovane.png", { 800, 600 }, Rgba },
-    { ":/back/pict/eventruvello1.png", { 800, 600 }, Rgba },
-    { ":/back/pict/eventruvello2.png", { 800, 600 }, Rgba },
-    { ":/back/pict/eventruvello3.png", { 800, 600 }, Rgba },
-    { ":/back/pict/eventruvello4.png", { 800, 600 }, Rgba },
-    { ":/back/pict/eventsorinda.png", { 800, 600 }, Palette },
-    { ":/body/bride/pict/bride.png", { 414, 600 }, Rgba },
-    { ":/body/bride/pict/orima/1.png", { 160, 164 }, Rgba },
-    { ":/body/bride/pict/orima/2.png", { 160, 164 }, Rgba },
-    { ":/body/bride/pict/orima/3.png", { 160, 164 }, Rgba },
-    { ":/body/bride/pict/orima/4.png", { 160, 164 }, Rgba },
-    { ":/body/bride/pict/orima/5.png", { 160, 164 }, Rgba },
-    { ":/body/bride/pict/orima/6.png", { 160, 164 }, Rgba },
-    { ":/body/bride/pict/orima/7.png", { 160, 164 }, Rgba },
-    { ":/body/bride/pict/orima/8.png", { 160, 164 }, Rgba },
-    { ":/body/bride/pict/orima/9.png", { 160, 164 }, Rgba },
-    { ":/body/bride/pict/orima/10.png", { 160, 164 }, Rgba },
-    { ":/body/bride/pict/orima/11.png", { 160, 164 }, Rgba },
-    { ":/body/wolf/pict/wolf_body.png", { 357, 600 }, Rgba },
-    { ":/body/wolf/pict/wolf/wolf1.png", { 126, 129 }, Rgba },
-    { ":/body/wolf/pict/wolf/wolf2.png", { 126, 129 }, Rgba },
-    { ":/body/wolf/pict/wolf/wolf3.png", { 126, 129 }, Rgba },
-    { ":/body/wolf/pict/wolf/wolf4.png", { 126, 129 }, Rgba },
-    { ":/body/wolf/pict/wolf/wolf5.png", { 126, 129 }, Rgba },
-    { ":/body/wolf/pict/wolf/wolf6.png", { 126, 129 }, Rgba },
-    { ":/page/pict/page/title.png", { 800, 600 }, Rgb },
-    { ":/page/pict/page/content.png", { 800, 600 }, Rgb },
-};
-
-bool isFullPage(const Picture &p)
-{
-    return p.size == QSize(800, 600);
-}
-
 QImage argb(const QString &path)
 {
     return QImage(path).convertToFormat(QImage::Format_ARGB32);
@@ -69,21 +23,15 @@ class tst_Resources : public QObject
 
 private slots:
     void bundleIsRegisteredWithoutAnySetup();
-    void everyPictureOpensAtItsSize_data();
-    void everyPictureOpensAtItsSize();
+    void everyPictureHasItsShapeAndStorageAndFullPagesAreOpaque_data();
+    void everyPictureHasItsShapeAndStorageAndFullPagesAreOpaque();
     void pathsTheFormsNameButTheBundleLacksLoadNothingQuietly_data();
     void pathsTheFormsNameButTheBundleLacksLoadNothingQuietly();
-    void pngHeadersHaveTheListedShape_data();
-    void pngHeadersHaveTheListedShape();
-    void fullPagePicturesAreOpaque_data();
-    void fullPagePicturesAreOpaque();
     void bodiesAreCutOutWithSoftEdges_data();
     void bodiesAreCutOutWithSoftEdges();
     void facesBlendIntoTheirBody_data();
     void facesBlendIntoTheirBody();
-    void onlyTheBlackBackgroundIsStoredCompressed_data();
-    void onlyTheBlackBackgroundIsStoredCompressed();
-    void bundledFontLoads();
+    void bundledFontLoadsFromItsUncompressedEntry();
     void programIconHoldsEverySizeAndDepth();
     void desktopIconsHaveTheirSizes_data();
     void desktopIconsHaveTheirSizes();
@@ -98,20 +46,66 @@ void tst_Resources::bundleIsRegisteredWithoutAnySetup()
     QCOMPARE(black.pixel(400, 300), qRgb(0, 0, 0));
 }
 
-void tst_Resources::everyPictureOpensAtItsSize_data()
+void tst_Resources::everyPictureHasItsShapeAndStorageAndFullPagesAreOpaque_data()
 {
+    enum ColourType { Rgb = 2, Palette = 3, Rgba = 6 };
     QTest::addColumn<QString>("path");
     QTest::addColumn<QSize>("size");
-    for (const Picture &p : pictures)
-        QTest::newRow(p.path) << QString::fromLatin1(p.path) << p.size;
+    QTest::addColumn<int>("colourType");
+    auto add = [](const QString &path, QSize size, ColourType colourType) {
+        QTest::newRow(qPrintable(path)) << path << size << int(colourType);
+    };
+    for (const char *name : { "tyuuka", "black", "eventtovane", "eventruvello1", "eventruvello2",
+                              "eventruvello3", "eventruvello4" })
+        add(QStringLiteral(":/back/pict/%1.png").arg(QLatin1String(name)), { 800, 600 }, Rgba);
+    add(QStringLiteral(":/back/pict/eventsorinda.png"), { 800, 600 }, Palette);
+    add(QStringLiteral(":/page/pict/page/title.png"), { 800, 600 }, Rgb);
+    add(QStringLiteral(":/page/pict/page/content.png"), { 800, 600 }, Rgb);
+    add(QStringLiteral(":/body/bride/pict/bride.png"), { 414, 600 }, Rgba);
+    add(QStringLiteral(":/body/wolf/pict/wolf_body.png"), { 357, 600 }, Rgba);
+    for (int i = 1; i <= 11; ++i)
+        add(QStringLiteral(":/body/bride/pict/orima/%1.png").arg(i), { 160, 164 }, Rgba);
+    for (int i = 1; i <= 6; ++i)
+        add(QStringLiteral(":/body/wolf/pict/wolf/wolf%1.png").arg(i), { 126, 129 }, Rgba);
 }
 
-void tst_Resources::everyPictureOpensAtItsSize()
+void tst_Resources::everyPictureHasItsShapeAndStorageAndFullPagesAreOpaque()
 {
     QFETCH(QString, path);
     QFETCH(QSize, size);
-    QCOMPARE(QImage(path).size(), size);
-    QCOMPARE(QPixmap(path).size(), size);
+    QFETCH(int, colourType);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray head = file.read(33);
+    QCOMPARE(head.left(8), QByteArray("\x89PNG\r\n\x1a\n"));
+    QCOMPARE(head.mid(12, 4), QByteArray("IHDR"));
+    auto be32 = [&](int at) {
+        return (uchar(head[at]) << 24) | (uchar(head[at + 1]) << 16) | (uchar(head[at + 2]) << 8)
+            | uchar(head[at + 3]);
+    };
+    QCOMPARE(QSize(be32(16), be32(20)), size);
+    QCOMPARE(int(uchar(head[24])), 8); // bit depth
+    QCOMPARE(int(uchar(head[25])), colourType);
+    QCOMPARE(int(uchar(head[28])), 0); // not interlaced
+
+    // Only the plain black background is worth packing; readers see the plain file either way.
+    const QResource resource(path);
+    QCOMPARE(resource.compressionAlgorithm(),
+             path.endsWith(QLatin1String("/black.png")) ? QResource::ZlibCompression
+                                                        : QResource::NoCompression);
+    QCOMPARE(file.size(), resource.uncompressedSize());
+
+    const QImage image = argb(path);
+    QCOMPARE(image.size(), size);
+    if (size != QSize(800, 600))
+        return;
+    int translucent = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            translucent += qAlpha(line[x]) != 255;
+    }
+    QCOMPARE(translucent, 0);
 }
 
 void tst_Resources::pathsTheFormsNameButTheBundleLacksLoadNothingQuietly_data()
@@ -129,58 +123,6 @@ void tst_Resources::pathsTheFormsNameButTheBundleLacksLoadNothingQuietly()
     QVERIFY(!QFile::exists(path));
     QVERIFY(QImage(path).isNull());
     QVERIFY(QPixmap(path).isNull());
-}
-
-void tst_Resources::pngHeadersHaveTheListedShape_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<int>("colourType");
-    for (const Picture &p : pictures)
-        QTest::newRow(p.path) << QString::fromLatin1(p.path) << p.size << int(p.colourType);
-}
-
-void tst_Resources::pngHeadersHaveTheListedShape()
-{
-    QFETCH(QString, path);
-    QFETCH(QSize, size);
-    QFETCH(int, colourType);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray head = file.read(33);
-    QCOMPARE(head.left(8), QByteArray("\x89PNG\r\n\x1a\n"));
-    QCOMPARE(head.mid(12, 4), QByteArray("IHDR"));
-    auto be32 = [&](int at) {
-        return (uchar(head[at]) << 24) | (uchar(head[at + 1]) << 16) | (uchar(head[at + 2]) << 8)
-                | uchar(head[at + 3]);
-    };
-    QCOMPARE(QSize(be32(16), be32(20)), size);
-    QCOMPARE(int(uchar(head[24])), 8);          // bit depth
-    QCOMPARE(int(uchar(head[25])), colourType); // colour type
-    QCOMPARE(int(uchar(head[28])), 0);          // not interlaced
-}
-
-void tst_Resources::fullPagePicturesAreOpaque_data()
-{
-    QTest::addColumn<QString>("path");
-    for (const Picture &p : pictures) {
-        if (isFullPage(p))
-            QTest::newRow(p.path) << QString::fromLatin1(p.path);
-    }
-}
-
-void tst_Resources::fullPagePicturesAreOpaque()
-{
-    QFETCH(QString, path);
-    const QImage image = argb(path);
-    QVERIFY(!image.isNull());
-    int translucent = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            translucent += qAlpha(line[x]) != 255;
-    }
-    QCOMPARE(translucent, 0);
 }
 
 void tst_Resources::bodiesAreCutOutWithSoftEdges_data()
@@ -228,14 +170,14 @@ void tst_Resources::facesBlendIntoTheirBody_data()
     QTest::addColumn<QString>("body");
     QTest::addColumn<QPoint>("offset");
     for (int i = 1; i <= 11; ++i) {
-        QTest::addRow("bride %d", i) << QStringLiteral(":/body/bride/pict/orima/%1.png").arg(i)
-                                     << QStringLiteral(":/body/bride/pict/bride.png")
-                                     << QPoint(491 - 380, 82);
+        QTest::addRow("bride %d", i)
+            << QStringLiteral(":/body/bride/pict/orima/%1.png").arg(i)
+            << QStringLiteral(":/body/bride/pict/bride.png") << QPoint(491 - 380, 82);
     }
     for (int i = 1; i <= 6; ++i) {
-        QTest::addRow("wolf %d", i) << QStringLiteral(":/body/wolf/pict/wolf/wolf%1.png").arg(i)
-                                    << QStringLiteral(":/body/wolf/pict/wolf_body.png")
-                                    << QPoint(193 - 40, 48);
+        QTest::addRow("wolf %d", i)
+            << QStringLiteral(":/body/wolf/pict/wolf/wolf%1.png").arg(i)
+            << QStringLiteral(":/body/wolf/pict/wolf_body.png") << QPoint(193 - 40, 48);
     }
 }
 
@@ -248,13 +190,15 @@ void tst_Resources::facesBlendIntoTheirBody()
     const QImage b = argb(body);
     QVERIFY(!f.isNull() && !b.isNull());
     const int w = f.width(), h = f.height();
-    for (const QPoint corner : { QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1) })
+    for (const QPoint corner :
+         { QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1) })
         QCOMPARE(qAlpha(f.pixel(corner)), 0);
     QCOMPARE(qAlpha(f.pixel(w / 2, h / 2)), 255);
 
     // Where the face fades out, it must show what the body shows there, or
     // its edge would draw a ring on the face it is laid over.
-    QImage composed = b.copy(QRect(offset, f.size())).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage composed
+        = b.copy(QRect(offset, f.size())).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const QImage under = composed.convertToFormat(QImage::Format_ARGB32);
     QPainter(&composed).drawImage(0, 0, f);
     const QImage over = composed.convertToFormat(QImage::Format_ARGB32);
@@ -266,7 +210,8 @@ void tst_Resources::facesBlendIntoTheirBody()
                 continue;
             ++edgePixels;
             const QRgb o = over.pixel(x, y), u = under.pixel(x, y);
-            difference += qAbs(qRed(o) - qRed(u)) + qAbs(qGreen(o) - qGreen(u)) + qAbs(qBlue(o) - qBlue(u));
+            difference += qAbs(qRed(o) - qRed(u)) + qAbs(qGreen(o) - qGreen(u))
+                + qAbs(qBlue(o) - qBlue(u));
         }
     }
     QVERIFY2(edgePixels > 500, QByteArray::number(edgePixels));
@@ -274,35 +219,10 @@ void tst_Resources::facesBlendIntoTheirBody()
     QVERIFY2(meanDifference < 2.0, QByteArray::number(meanDifference));
 }
 
-void tst_Resources::onlyTheBlackBackgroundIsStoredCompressed_data()
+void tst_Resources::bundledFontLoadsFromItsUncompressedEntry()
 {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<int>("algorithm");
-    for (const Picture &p : pictures) {
-        const QString path = QString::fromLatin1(p.path);
-        QTest::newRow(p.path) << path
-                              << int(path.endsWith(QLatin1String("/black.png"))
-                                             ? QResource::ZlibCompression
-                                             : QResource::NoCompression);
-    }
-    QTest::newRow("font") << QStringLiteral(":/font/font/azuki.ttf") << int(QResource::NoCompression);
-}
-
-void tst_Resources::onlyTheBlackBackgroundIsStoredCompressed()
-{
-    QFETCH(QString, path);
-    QFETCH(int, algorithm);
-    const QResource resource(path);
-    QVERIFY(resource.isValid());
-    QCOMPARE(int(resource.compressionAlgorithm()), algorithm);
-    // readers see the plain file either way
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.size(), resource.uncompressedSize());
-}
-
-void tst_Resources::bundledFontLoads()
-{
+    QCOMPARE(QResource(QStringLiteral(":/font/font/azuki.ttf")).compressionAlgorithm(),
+             QResource::NoCompression);
     const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/font/font/azuki.ttf"));
     QVERIFY(id >= 0);
     QVERIFY(!QFontDatabase::applicationFontFamilies(id).isEmpty());
@@ -339,8 +259,9 @@ void tst_Resources::desktopIconsHaveTheirSizes_data()
 void tst_Resources::desktopIconsHaveTheirSizes()
 {
     QFETCH(int, size);
-    const QImage icon(QStringLiteral(PICTUREBOOK_SOURCE_DIR "/resources/icons/hicolor/%1x%1/apps/picturebook.png")
-                              .arg(size));
+    const QImage icon(
+        QStringLiteral(PICTUREBOOK_SOURCE_DIR "/resources/icons/hicolor/%1x%1/apps/picturebook.png")
+            .arg(size));
     QCOMPARE(icon.size(), QSize(size, size));
     QVERIFY(icon.hasAlphaChannel());
 }
