@@ -99,8 +99,6 @@ private slots:
     void speakerNamesAreTwoDoubleByteCharacters();
 
 private:
-    void addStoryColumn();
-
     QList<Row> table;
     std::unique_ptr<Tovane> stories[3];
     const QStringList storyNames
@@ -117,13 +115,6 @@ void tst_Scenario::initTestCase()
     stories[0] = std::make_unique<Tovane>();
     stories[1] = std::make_unique<Ruvello>();
     stories[2] = std::make_unique<Sorinda>();
-}
-
-void tst_Scenario::addStoryColumn()
-{
-    QTest::addColumn<QString>("story");
-    for (const QString &name : storyNames)
-        QTest::newRow(qPrintable(name)) << name;
 }
 
 void tst_Scenario::everyRecordMatchesItsRowAsCp932Bytes_data()
@@ -159,7 +150,9 @@ void tst_Scenario::everyRecordMatchesItsRowAsCp932Bytes()
 
 void tst_Scenario::eachStoryHoldsItsCountOfDistinctLinesAndReleasesThemThroughTheBase_data()
 {
-    addStoryColumn();
+    QTest::addColumn<QString>("story");
+    for (const QString &name : storyNames)
+        QTest::newRow(qPrintable(name)) << name;
 }
 
 void tst_Scenario::eachStoryHoldsItsCountOfDistinctLinesAndReleasesThemThroughTheBase()
