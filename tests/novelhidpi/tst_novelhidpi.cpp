@@ -18,11 +18,6 @@ QImage paintRecord(int background, const QByteArray &text)
     return page.grab().toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
-int lightness(QRgb c)
-{
-    return qGray(c);
-}
-
 } // namespace
 
 class tst_NovelHiDpi : public QObject
@@ -65,7 +60,7 @@ void tst_NovelHiDpi::textIsDrawnAtDevicePixels()
     int sharpInsideBlocks = 0;
     for (int y = 2 * 440; y < 2 * 520; ++y) {
         for (int x = 2 * 20; x < 2 * 400; x += 2) {
-            if (qAbs(lightness(grabbed.pixel(x, y)) - lightness(grabbed.pixel(x + 1, y))) > 150)
+            if (qAbs(qGray(grabbed.pixel(x, y)) - qGray(grabbed.pixel(x + 1, y))) > 150)
                 ++sharpInsideBlocks;
         }
     }
