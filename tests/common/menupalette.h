@@ -1,57 +1,34 @@
 #pragma once
 
-#include <QColor>
+#include <QMetaEnum>
 #include <QPalette>
 #include <QTest>
+#include <QWidget>
 
-// The menu pages colour themselves from one base colour and its lighter and
-// darker shades; every role is solid. Adds one data row per colour group and
-// role, with the columns "group", "role" and "color".
-inline void addMenuPaletteRows(const QColor &base, const QColor &midlight, const QColor &dark,
-                               const QColor &mid)
+// The menu pages colour every role solidly with the shades that QPalette
+// derives from one base colour: black text, white lights and text fields, and
+// text in the dark shade when disabled.
+inline void verifyMenuPalette(const QWidget &page, const QColor &base)
 {
-    QTest::addColumn<int>("group");
-    QTest::addColumn<int>("role");
-    QTest::addColumn<QColor>("color");
-
-    const QColor black(0, 0, 0), white(255, 255, 255), tip(255, 255, 220);
-    const struct
-    {
-        QPalette::ColorRole role;
-        const char *name;
-        QColor active;
-        QColor disabled;
-    } rows[] = {
-        { QPalette::WindowText, "WindowText", black, dark },
-        { QPalette::Button, "Button", base, base },
-        { QPalette::Light, "Light", white, white },
-        { QPalette::Midlight, "Midlight", midlight, midlight },
-        { QPalette::Dark, "Dark", dark, dark },
-        { QPalette::Mid, "Mid", mid, mid },
-        { QPalette::Text, "Text", black, dark },
-        { QPalette::BrightText, "BrightText", white, white },
-        { QPalette::ButtonText, "ButtonText", black, dark },
-        { QPalette::Base, "Base", white, base },
-        { QPalette::Window, "Window", base, base },
-        { QPalette::Shadow, "Shadow", black, black },
-        { QPalette::AlternateBase, "AlternateBase", midlight, base },
-        { QPalette::ToolTipBase, "ToolTipBase", tip, tip },
-        { QPalette::ToolTipText, "ToolTipText", black, black },
+    const QPalette expected(base);
+    const QPalette::ColorRole roles[] = {
+        QPalette::WindowText,    QPalette::Button,      QPalette::Light,       QPalette::Midlight,
+        QPalette::Dark,          QPalette::Mid,         QPalette::Text,        QPalette::BrightText,
+        QPalette::ButtonText,    QPalette::Base,        QPalette::Window,      QPalette::Shadow,
+        QPalette::AlternateBase, QPalette::ToolTipBase, QPalette::ToolTipText,
     };
-    for (const auto &row : rows) {
-        QTest::addRow("active %s", row.name) << int(QPalette::Active) << int(row.role) << row.active;
-        QTest::addRow("inactive %s", row.name) << int(QPalette::Inactive) << int(row.role) << row.active;
-        QTest::addRow("disabled %s", row.name) << int(QPalette::Disabled) << int(row.role) << row.disabled;
+    for (QPalette::ColorGroup group :
+         { QPalette::Active, QPalette::Inactive, QPalette::Disabled }) {
+        for (QPalette::ColorRole role : roles) {
+            const QBrush brush = page.palette().brush(group, role);
+            const QString where
+                = QStringLiteral("group %1 %2: %3, expected %4")
+                      .arg(group)
+                      .arg(QLatin1String(
+                          QMetaEnum::fromType<QPalette::ColorRole>().valueToKey(role)))
+                      .arg(brush.color().name(), expected.color(group, role).name());
+            QVERIFY2(brush.style() == Qt::SolidPattern, qPrintable(where));
+            QVERIFY2(brush.color().rgba() == expected.color(group, role).rgba(), qPrintable(where));
+        }
     }
-}
-
-inline void verifyPaletteRow(const QWidget &page)
-{
-    QFETCH(int, group);
-    QFETCH(int, role);
-    QFETCH(QColor, color);
-
-    const QBrush brush = page.palette().brush(QPalette::ColorGroup(group), QPalette::ColorRole(role));
-    QCOMPARE(brush.style(), Qt::SolidPattern);
-    QCOMPARE(brush.color(), color);
 }

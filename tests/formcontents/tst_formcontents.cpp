@@ -1,6 +1,6 @@
 #include "app/soundplayer.h"
-#include "pages/formcontents.h"
 #include "menupalette.h"
+#include "pages/formcontents.h"
 #include "testwav.h"
 
 #include <QDir>
@@ -20,15 +20,12 @@ private slots:
     void init();
     void cleanup();
 
-    void startsWithStoryZero();
-    void storyButtons_data();
-    void storyButtons();
-    void choosingTheSameStoryAgainRestartsIt();
+    void storyButtonStartsItsMusicAndAsksForTheNovelPage_data();
+    void storyButtonStartsItsMusicAndAsksForTheNovelPage();
     void clicksBesideTheButtonsDoNothing_data();
     void clicksBesideTheButtonsDoNothing();
     void buttonsFormOneColumnUnderTheHeading();
-    void palette_data();
-    void palette();
+    void paletteComesFromOneBaseColour();
 
 private:
     QString m_originalDir;
@@ -66,61 +63,52 @@ void tst_FormContents::cleanup()
     delete m_sound;
 }
 
-void tst_FormContents::startsWithStoryZero()
-{
-    QCOMPARE(m_page->storyNumber, 0);
-}
-
-void tst_FormContents::storyButtons_data()
+void tst_FormContents::storyButtonStartsItsMusicAndAsksForTheNovelPage_data()
 {
     QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("track");
+    QTest::addColumn<int>("track");
     QTest::addColumn<int>("story");
 
-    QTest::newRow("top") << "PB_Ruvello" << "music/1.wav" << 0;
-    QTest::newRow("middle") << "PB_Novel" << "music/0.wav" << 1;
-    QTest::newRow("bottom") << "PB_Sorinda" << "music/2.wav" << 2;
+    QTest::newRow("top") << "PB_Ruvello" << 1 << 0;
+    QTest::newRow("middle") << "PB_Novel" << 0 << 1;
+    QTest::newRow("bottom") << "PB_Sorinda" << 2 << 2;
 }
 
-void tst_FormContents::storyButtons()
+void tst_FormContents::storyButtonStartsItsMusicAndAsksForTheNovelPage()
 {
     QFETCH(QString, button);
-    QFETCH(QString, track);
+    QFETCH(int, track);
     QFETCH(int, story);
+    const QString trackFile
+        = QDir(m_workDir.path()).filePath(QStringLiteral("music/%1.wav").arg(track));
 
     // What the main window would see when the page asks for the novel page.
     QString sourceAtRequest;
     int storyAtRequest = -1;
-    QList<int> requests;
-    connect(m_page, &FormContents::pEventPageChange, this, [&](int page) {
-        requests << page;
+    QSignalSpy requests(m_page, &FormContents::pEventPageChange);
+    connect(m_page, &FormContents::pEventPageChange, this, [&] {
         sourceAtRequest = m_sound->source();
         storyAtRequest = m_page->storyNumber;
     });
+    auto *storyButton = m_page->findChild<QPushButton *>(button);
 
-    QTest::mouseClick(m_page->findChild<QPushButton *>(button), Qt::LeftButton);
-
-    QCOMPARE(requests, QList<int>{ 2 });
-    QCOMPARE(sourceAtRequest, QDir(m_workDir.path()).filePath(track));
+    QTest::mouseClick(storyButton, Qt::LeftButton);
+    QCOMPARE(requests.count(), 1);
+    QCOMPARE(requests.at(0).at(0).toInt(), 2);
+    QCOMPARE(sourceAtRequest, trackFile);
     QCOMPARE(storyAtRequest, story);
     QCOMPARE(m_page->storyNumber, story);
     QTRY_VERIFY(m_sound->isPlaying());
-}
 
-void tst_FormContents::choosingTheSameStoryAgainRestartsIt()
-{
-    auto *sorinda = m_page->findChild<QPushButton *>("PB_Sorinda");
-    QSignalSpy spy(m_page, &FormContents::pEventPageChange);
-
-    QTest::mouseClick(sorinda, Qt::LeftButton);
-    QTRY_VERIFY(m_sound->isPlaying());
-    m_sound->stop(); // as at the end of a story
+    // Chosen again after the story has ended, the music starts over.
+    m_sound->stop();
     QTRY_VERIFY(!m_sound->isPlaying());
-
-    QTest::mouseClick(sorinda, Qt::LeftButton);
-    QCOMPARE(spy.count(), 2);
-    QCOMPARE(m_page->storyNumber, 2);
-    QVERIFY(m_sound->source().endsWith("music/2.wav"));
+    sourceAtRequest.clear();
+    QTest::mouseClick(storyButton, Qt::LeftButton);
+    QCOMPARE(requests.count(), 2);
+    QCOMPARE(requests.at(1).at(0).toInt(), 2);
+    QCOMPARE(sourceAtRequest, trackFile);
+    QCOMPARE(m_page->storyNumber, story);
     QTRY_VERIFY(m_sound->isPlaying());
 }
 
@@ -151,13 +139,12 @@ void tst_FormContents::clicksBesideTheButtonsDoNothing()
 
 void tst_FormContents::buttonsFormOneColumnUnderTheHeading()
 {
-    const struct { const char *name; int y; } buttons[] = {
-        { "PB_Ruvello", 200 }, { "PB_Novel", 280 }, { "PB_Sorinda", 360 }
-    };
-    for (const auto &b : buttons) {
-        auto *button = m_page->findChild<QPushButton *>(b.name);
-        QCOMPARE(button->geometry(), QRect(130, b.y, 201, 61));
-        QCOMPARE(m_page->childAt(QPoint(230, b.y + 30)), button);
+    const char *const names[] = { "PB_Ruvello", "PB_Novel", "PB_Sorinda" };
+    for (int i = 0; i < 3; ++i) {
+        const int top = 200 + 80 * i;
+        auto *button = m_page->findChild<QPushButton *>(names[i]);
+        QCOMPARE(button->geometry(), QRect(130, top, 201, 61));
+        QCOMPARE(m_page->childAt(QPoint(230, top + 30)), button);
         // Each caption names a story and its author.
         QVERIFY2(button->text().contains(" by "), qPrintable(button->text()));
     }
@@ -169,15 +156,9 @@ void tst_FormContents::buttonsFormOneColumnUnderTheHeading()
     QCOMPARE(heading->font().pointSize(), 48);
 }
 
-void tst_FormContents::palette_data()
+void tst_FormContents::paletteComesFromOneBaseColour()
 {
-    addMenuPaletteRows(QColor(255, 170, 255), QColor(255, 212, 255), QColor(127, 85, 127),
-                       QColor(170, 113, 170));
-}
-
-void tst_FormContents::palette()
-{
-    verifyPaletteRow(*m_page);
+    verifyMenuPalette(*m_page, QColor(255, 170, 255));
     QVERIFY(m_page->autoFillBackground());
 }
 
