@@ -114,10 +114,12 @@ void tst_ClickToEdit::shouldHaveDefaultValues()
     QWidget parent;
     QPalette red = parent.palette();
     red.setColor(QPalette::Text, Qt::red);
+    red.setColor(QPalette::WindowText, Qt::blue);
     parent.setPalette(red);
     ClickToEdit child(&parent);
     QCOMPARE(child.activeTextBrush().color(), QColor(Qt::red));
     QCOMPARE(child.focusBaseBrush().color(), QColor(Qt::red));
+    QCOMPARE(child.focusFrameBrush().color(), QColor(Qt::blue));
 }
 
 // Steps as in the clickable label's test: p/r = left press/release,
