@@ -177,7 +177,8 @@ void tst_Novel::speakerIdSetsTheName_data()
     QTest::newRow("0 keeps the bride") << 2 << 0 << bride;
     QTest::newRow("0 keeps the empty name") << 1 << 0 << QString();
     QTest::newRow("-1 keeps the name") << 2 << -1 << bride;
-    QTest::newRow("4 keeps the name") << 3 << 4 << wolf;
+    QTest::newRow("4 keeps the bride") << 2 << 4 << bride;
+    QTest::newRow("4 keeps the wolf") << 3 << 4 << wolf;
 }
 
 void tst_Novel::speakerIdSetsTheName()
