@@ -49,8 +49,8 @@ void Ruvello::loadScript()
     setRecord(24, 0, 3, 6, 3, QString::fromLatin1("「のれ」"));
     setRecord(25, 0, 1, 6, 3, QString::fromLatin1("小春は、ギンの広い背中にとびのりました。"));
     setRecord(26, 3, 3, -1, -1, QString::fromLatin1("「しっかりつかまってろ。とばすぞ」"));
-    setRecord(27, 3, 2, -1, -1, QString::fromLatin1("「つかまった」"));
-    setRecord(28, 3, 3, -1, -1, QString::fromLatin1("「まるで風みたいだろ」"));
+    setRecord(27, 3, 2, -1, -1, QString::fromLatin1("「ぎゅうっ！」"));
+    setRecord(28, 3, 3, -1, -1, QString::fromLatin1("「どうだ、はやいだろ」"));
     setRecord(29, 3, 1, -1, -1, QString::fromLatin1(
         "ギンは森の小道を、風のようにかけました。\n"
         "若葉が、木もれ日が、小鳥の声が、小春のうしろへ、つぎつぎに流れていきます。"));
@@ -87,7 +87,7 @@ void Ruvello::loadScript()
     setRecord(44, 0, 3, 9, 6, QString::fromLatin1("「来年も、その次の年も、見に行こう」"));
     setRecord(45, 0, 1, 9, 6, QString::fromLatin1("ギンは花びらを一枚、小春の髪にさしました。"));
     setRecord(46, 0, 2, 11, 6, QString::fromLatin1("「ぜったいよ」"));
-    setRecord(47, 0, 2, 11, 6, QString::fromLatin1("「約束だから」"));
+    setRecord(47, 0, 2, 11, 6, QString::fromLatin1("「約束してね」"));
     setRecord(48, 0, 2, 3, 6, QString::fromLatin1("「来年はわたしがおぶるね」"));
     setRecord(49, 0, 2, 3, 6, QString::fromLatin1("（……やっぱりむりかも）"));
     setRecord(50, 0, 1, 3, 6, QString::fromLatin1("おわり"));
