@@ -46,7 +46,7 @@ void Tovane::loadScript()
     setRecord(19, 0, 1, 10, 5, QString::fromLatin1("小春は、やっぱり、と思いました。"));
     setRecord(20, 0, 2, 4, 0, QString::fromLatin1("「わたし、あなたを知ってるの」"));
     setRecord(21, 0, 1, 4, 0, QString::fromLatin1(
-        "小さいころ、雪の森で迷子になった小春を、大きな灰色の狼が、村まで送ってくれたのでした。"));
+        "小さいころ、雪の森で迷子になった小春を、灰色の狼が、村の近くまで送ってくれたのでした。"));
     setRecord(22, 0, 3, 4, 5, QString::fromLatin1("「おまえ、あのときのちびか!」"));
     setRecord(23, 0, 1, 9, 4, QString::fromLatin1("ギンは思わず大きな声でわらいました。"));
     setRecord(24, 0, 2, 9, 4, QString::fromLatin1("「お礼が言いたくて」"));
