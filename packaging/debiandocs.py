@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The picturebook developers
+# SPDX-License-Identifier: MIT
+
 """Writes the Debian package's copyright file and changelog.
 
   debiandocs.py copyright SOURCE_DIR OUTPUT

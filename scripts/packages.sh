@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The picturebook developers
+# SPDX-License-Identifier: MIT
+
 # Shared by scripts/run and scripts/test: the Debian 12 / Ubuntu packages the
 # reader needs, and a function that installs whichever of them are missing.
 

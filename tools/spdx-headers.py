@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The picturebook developers
+# SPDX-License-Identifier: MIT
+
 """Gives every tracked file that takes comments a two-line SPDX header.
 
 Files that already carry one are left alone, so this can run again after any merge;
