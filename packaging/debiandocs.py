@@ -173,10 +173,16 @@ def write_copyright(root, output):
     default = counts.most_common(1)[0][0]
     blocks = ["\n".join(field(k, v) for k, v in header.items())]
     groups = [default] + sorted(g for g in counts if g != default)
+    patterns_of = {g: ["*"] if g == default else patterns_for(files, group_of, g) for g in groups}
+    # Read back the way Debian's tools do, the last matching paragraph wins.
+    for f in files:
+        said = [g for g in groups if any(fnmatch.fnmatchcase(f, p) for p in patterns_of[g])][-1]
+        if said != group_of[f]:
+            fail(f"the copyright file would give {f} the licence {said[1]}, not {group_of[f][1]}")
     for group in groups:
         holders, licence, comment = group
-        patterns = ["*"] if group == default else patterns_for(files, group_of, group)
-        text = [field("Files", [" ".join(patterns[:1])] + patterns[1:]),
+        patterns = patterns_of[group]
+        text = [field("Files", patterns),
                 field("Copyright", list(holders)), field("License", [licence])]
         if comment:
             text.append(field("Comment", list(comment)))
