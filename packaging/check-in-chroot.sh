@@ -6,7 +6,7 @@
 # check-installed.sh there, as an ordinary user: the package's dependencies
 # alone must make it start and play its music.
 # Usage (as root): packaging/check-in-chroot.sh [package.deb]
-#   default: the newest build/picturebook_*.deb, packed first if there is none.
+#   default: build/ brought up to date and packed afresh.
 # The bare system is made once with debootstrap and kept as a tarball in
 # PICTUREBOOK_CHROOT_CACHE (default /var/tmp/picturebook-chroot); every run
 # unpacks a fresh copy of it. Needs debootstrap.
@@ -16,11 +16,11 @@ cache=${PICTUREBOOK_CHROOT_CACHE:-/var/tmp/picturebook-chroot}
 mirror=${PICTUREBOOK_MIRROR:-http://deb.debian.org/debian}
 deb=${1:-}
 if [ -z "$deb" ]; then
-    deb=$(ls -t "$root"/build/picturebook_*.deb 2>/dev/null | head -n 1)
-    if [ -z "$deb" ]; then
-        (cd "$root/build" && cpack -G DEB >/dev/null)
-        deb=$(ls -t "$root"/build/picturebook_*.deb | head -n 1)
-    fi
+    echo "check-in-chroot: building and packing build/"
+    cmake --build "$root/build" -j2 >/dev/null
+    rm -rf "$root/build/chroot-deb"
+    cpack -G DEB --config "$root/build/CPackConfig.cmake" -B "$root/build/chroot-deb" >/dev/null
+    deb=$(ls "$root"/build/chroot-deb/picturebook_*.deb)
 fi
 deb=$(realpath "$deb")
 
