@@ -22,7 +22,7 @@ import subprocess
 import sys
 import textwrap
 import xml.etree.ElementTree as ET
-from collections import Counter, defaultdict
+from collections import Counter
 from datetime import datetime, timezone
 from pathlib import Path
 
@@ -40,7 +40,7 @@ def fail(message):
 
 
 def replace(output, data):
-    # Installing and packing can run at once; neither may see half a file.
+    # A run that fails half-way leaves no half-written file to be packed.
     temporary = f"{output}.{os.getpid()}"
     Path(temporary).write_bytes(data)
     os.replace(temporary, output)
