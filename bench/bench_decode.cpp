@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The picturebook developers
+// SPDX-License-Identifier: MIT
+
 // Decode time of every picture in the bundle, loaded the way the reading page
 // loads them: a fresh QImage from the resource path on every paint.
 //

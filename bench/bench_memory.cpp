@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The picturebook developers
+// SPDX-License-Identifier: MIT
+
 // Resident memory of the reader while it is read, in a real main window:
 // the peak (VmHWM) over one complete reading of all three stories, and the
 // resident size (VmRSS) after one complete reading against after many, which

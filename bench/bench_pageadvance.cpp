@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The picturebook developers
+// SPDX-License-Identifier: MIT
+
 // Times a page advance of the reading page: from the click on "Next" to the
 // painted page, for every record of the three stories, in a real main window.
 // The slot repaints synchronously, so the click's duration is the figure.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The picturebook developers
+// SPDX-License-Identifier: MIT
+
 // Times the paint of the reading page for every record of the three stories.
 //
 // First the page's own paintEvent: a FormNovel that is never shown renders

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The picturebook developers
+// SPDX-License-Identifier: MIT
+
 // Start-up and idle cost of the real program, measured from outside it.
 //
 // Start-up: from the moment the reader's process is started until its title

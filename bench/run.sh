@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The picturebook developers
+# SPDX-License-Identifier: MIT
+
 # Runs every benchmark of a build on a private X server and a private sound
 # server, and writes a Markdown table of their figures, with the targets
 # beside them, to standard output. Nothing here passes or fails by time.

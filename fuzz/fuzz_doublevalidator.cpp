@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The picturebook developers
+// SPDX-License-Identifier: MIT
+
 // Feeds arbitrary texts, ranges, decimals, placeholders and key strokes to a
 // DoubleValidator sitting in a real QLineEdit, and stops at the first input
 // that breaks one of the validator's promises:

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The picturebook developers
+# SPDX-License-Identifier: MIT
+
 # Starts an installed picturebook the way a desktop launcher does, from a
 # folder without music, on a private X server and a private sound server, and
 # checks that its window appears and that its title music is heard.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The picturebook developers
+# SPDX-License-Identifier: MIT
+
 # Rewrites a UTF-8 C++ source as plain ASCII whose string literals hold CP932 bytes, for compilers
 # that write only UTF-8 literals. Every byte above 0x7f, and the second byte of every double-byte
 # character (which may look like a backslash or a letter), becomes a \x escape; a literal is split

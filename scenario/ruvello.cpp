@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The picturebook developers
+// SPDX-License-Identifier: MIT
+
 #include "scenario/ruvello.h"
 
 Ruvello::Ruvello()

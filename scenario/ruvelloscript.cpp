@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The picturebook developers
+// SPDX-License-Identifier: MIT AND CC-BY-4.0
+
 #include "scenario/ruvello.h"
 
 // 山桜のころ: the wolf's secret morning walks, and the cherry tree on the summit.

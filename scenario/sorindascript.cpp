@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The picturebook developers
+// SPDX-License-Identifier: MIT AND CC-BY-4.0
+
 #include "scenario/sorinda.h"
 
 // 百までかぞえて: the village's frightening tale of a wolf in the snow, and what really happened.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The picturebook developers
+// SPDX-License-Identifier: MIT AND CC-BY-4.0
+
 #include "scenario/tovane.h"
 
 // 月夜のとおぼえ: the wedding night, a shy wolf hiding in his own house, and a howl to the moon.

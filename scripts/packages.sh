@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The picturebook developers
+# SPDX-License-Identifier: MIT
+
 # Shared by scripts/run and scripts/test: the Debian 12 / Ubuntu packages the
 # reader needs, and a function that installs whichever of them are missing.
 
@@ -13,6 +16,9 @@ PICTUREBOOK_MUSIC_PACKAGES="abcmidi fluidsynth timgm6mb-soundfont"
 # the desktop entry and the AppStream metadata; clang with its libFuzzer
 # runtime for fuzzing the decimal validator.
 PICTUREBOOK_TEST_PACKAGES="python3 xvfb xauth xdotool x11-utils imagemagick pulseaudio-utils sox desktop-file-utils appstream libx11-dev clang libclang-rt-14-dev"
+# Packing the .deb: its manual page, its copyright file and changelog, and
+# the checks of the licences and of the package.
+PICTUREBOOK_PACKAGING_PACKAGES="python3 scdoc reuse lintian"
 
 picturebook_install_packages()
 {

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The picturebook developers
+# SPDX-License-Identifier: MIT
+
 """Checks the three story scripts against the record table before anything is compiled.
 
 Each scenario/<story>script.cpp holds one loadScript() made of setRecord() calls. This reads the

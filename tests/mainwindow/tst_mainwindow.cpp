@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The picturebook developers
+// SPDX-License-Identifier: MIT
+
 #include "app/mainwindow.h"
 #include "app/soundplayer.h"
 #include "novel/formnovel.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The picturebook developers
+// SPDX-License-Identifier: MIT
+
 // Thousands of seeded random clicks and key presses on the real reader. It
 // must not crash, must print nothing on its error stream (it prints no
 // diagnostics at all), and must still answer afterwards: back to the contents

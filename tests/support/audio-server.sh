@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The picturebook developers
+# SPDX-License-Identifier: MIT
+
 # Starts or stops a private PulseAudio server with a null sink, so that tests
 # play real sound without a sound card and without touching the user's own
 # audio. Usage: audio-server.sh start|stop <runtime-dir>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The picturebook developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The program icon: a Windows .ico with its resource script, and PNG sizes

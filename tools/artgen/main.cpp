@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The picturebook developers
+// SPDX-License-Identifier: MIT
+
 // Paints every picture of the program's bundle and writes the PNG files (and
 // the program icon) into the resources folder given on the command line.
 //

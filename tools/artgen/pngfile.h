@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The picturebook developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // A PNG writer that chooses its own row filters. Qt's writer lets libpng pick

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The picturebook developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The wolf and the bride as the scene pictures show them: whole figures in
