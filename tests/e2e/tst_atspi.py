@@ -27,13 +27,9 @@ STARTUP = 20.0  # seconds for the program to appear, on a busy machine and under
 REACTION = 2.0  # seconds a reader may wait for a page to change
 
 
-class Fault(Exception):
-    pass
-
-
 def expect(ok, message):
     if not ok:
-        raise Fault(message)
+        raise AssertionError(message)
 
 
 def wait_for(condition, timeout):
@@ -162,7 +158,7 @@ def main():
     with tempfile.TemporaryDirectory(prefix="pb-atspi-", ignore_cleanup_errors=True) as tmp:
         try:
             return run(sys.argv[1], tmp, processes)
-        except Fault as fault:
+        except AssertionError as fault:
             print(f"FAIL: {fault}")
             log = pathlib.Path(tmp, "reader.log")
             if log.exists():
