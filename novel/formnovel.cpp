@@ -145,6 +145,9 @@ void FormNovel::selectStory(int number)
 
     showSpeaker(scenario->records[0].speaker);
     updateAccessibleText();
+    // "Next" takes only click focus, so without this a reader without a mouse
+    // could never leave the first line.
+    ui->PB_Page->setFocus(Qt::OtherFocusReason);
 }
 
 void FormNovel::setScenario(std::unique_ptr<Tovane> table)

@@ -6,16 +6,18 @@
 
 # Building the program.
 PICTUREBOOK_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev"
-# Running it: the X11 platform plugin, the sound output and the fonts that
-# stand in for the ones the pages ask for.
-PICTUREBOOK_RUNTIME_PACKAGES="qt6-qpa-plugins libqt6multimedia6 pulseaudio fonts-klee fonts-motoya-l-maruberi fonts-aoyagi-kouzan-t"
+# Running it: the X11 platform plugin, the sound output, the fonts that stand
+# in for the ones the pages ask for, and a Japanese gothic for the captions in
+# the default font (without it their Japanese falls back to the brush face).
+PICTUREBOOK_RUNTIME_PACKAGES="qt6-qpa-plugins libqt6multimedia6 pulseaudio fonts-klee fonts-motoya-l-maruberi fonts-aoyagi-kouzan-t fonts-ipafont-gothic"
 # Rendering the tunes at build time.
 PICTUREBOOK_MUSIC_PACKAGES="abcmidi fluidsynth timgm6mb-soundfont"
 # Testing: a virtual X server, real pointer clicks, screenshots (Xlib), a
-# private sound server whose output can be recorded, and the validators of
-# the desktop entry and the AppStream metadata; clang with its libFuzzer
+# private sound server whose output can be recorded, a session bus with the
+# accessibility bus and a screen reader's client library, and the validators
+# of the desktop entry and the AppStream metadata; clang with its libFuzzer
 # runtime for fuzzing the decimal validator.
-PICTUREBOOK_TEST_PACKAGES="python3 xvfb xauth xdotool x11-utils imagemagick pulseaudio-utils sox desktop-file-utils appstream libx11-dev clang libclang-rt-14-dev"
+PICTUREBOOK_TEST_PACKAGES="python3 xvfb xauth xdotool x11-utils imagemagick pulseaudio-utils sox dbus at-spi2-core python3-pyatspi desktop-file-utils appstream libx11-dev clang libclang-rt-14-dev"
 # Packing the .deb: its manual page, its copyright file and changelog, and
 # the checks of the licences and of the package.
 PICTUREBOOK_PACKAGING_PACKAGES="python3 scdoc reuse lintian"

@@ -200,13 +200,17 @@ private:
     bool launch(const QString &program, const QString &workDir);
     bool stopReader();
     bool click(QPoint inWindow) { return m_display.click(m_window.topLeft() + inWindow); }
+    bool type(const QStringList &keys)
+    {
+        return m_display.type(QStringLiteral("MainWindow"), keys);
+    }
     bool waitForPage(const Page &page, QImage *screen = nullptr,
                      const std::function<bool(const QImage &)> &also = nullptr);
     bool hearsTone(int tone) { return m_sound.currentTone(tones) == tone; }
     QByteArray heard(int ms = 2000) { return m_sound.recentHistory(tones, ms).toUtf8(); }
     void saveScreenshot(const QImage &image, const QString &name);
-    void openContentsPage();
-    void readStory(int number, QRect button, int tone);
+    void openContentsPage(bool keyboard = false);
+    void readStory(int number, QRect button, int tone, bool keyboard = false);
 
     // Declared first so that it goes last, after the servers that use it.
     QTemporaryDir m_root { QDir::tempPath() + QStringLiteral("/pb-e2e-XXXXXX") };
@@ -361,10 +365,13 @@ void tst_E2e::everyStoryReadsToItsEndAndReturnsToSilence_data()
     QTest::addColumn<int>("story");
     QTest::addColumn<QRect>("button");
     QTest::addColumn<int>("tone");
+    QTest::addColumn<bool>("keyboard");
 
-    QTest::newRow("top button: story 0 to music/1.wav") << 0 << ruvelloButton << 554;
-    QTest::newRow("middle button: story 1 to music/0.wav") << 1 << novelButton << 440;
-    QTest::newRow("bottom button: story 2 to music/2.wav") << 2 << sorindaButton << 659;
+    QTest::newRow("top button: story 0 to music/1.wav") << 0 << ruvelloButton << 554 << false;
+    QTest::newRow("middle button: story 1 to music/0.wav") << 1 << novelButton << 440 << false;
+    QTest::newRow("bottom button: story 2 to music/2.wav") << 2 << sorindaButton << 659 << false;
+    QTest::newRow("from the start with Tab and space alone: story 2")
+        << 2 << sorindaButton << 659 << true;
 }
 
 void tst_E2e::everyStoryReadsToItsEndAndReturnsToSilence()
@@ -372,9 +379,10 @@ void tst_E2e::everyStoryReadsToItsEndAndReturnsToSilence()
     QFETCH(int, story);
     QFETCH(QRect, button);
     QFETCH(int, tone);
-    openContentsPage();
+    QFETCH(bool, keyboard);
+    openContentsPage(keyboard);
     if (!QTest::currentTestFailed())
-        readStory(story, button, tone);
+        readStory(story, button, tone, keyboard);
 }
 
 void tst_E2e::choosingAStoryAgainStartsItAfresh()
@@ -388,18 +396,34 @@ void tst_E2e::choosingAStoryAgainStartsItAfresh()
 
 // Each story starts from the contents page. After a failure the reader may be
 // elsewhere; a fresh one then stands in, so that one fault is reported once.
-void tst_E2e::openContentsPage()
+// A keyboard reader always starts afresh, so that no click has placed the focus.
+void tst_E2e::openContentsPage(bool keyboard)
 {
-    if (m_reader.state() == QProcess::Running && shows(m_display.grab(m_window), contentsPage()))
+    if (!keyboard && m_reader.state() == QProcess::Running
+        && shows(m_display.grab(m_window), contentsPage()))
         return;
     startsOnTheTitlePageWithTheTitleMusic();
-    if (!QTest::currentTestFailed())
+    if (QTest::currentTestFailed())
+        return;
+    if (!keyboard) {
         startButtonOpensTheContentsWhileTheTitleMusicGoesOn();
+        return;
+    }
+    QVERIFY(type({ QStringLiteral("Tab"), QStringLiteral("space") }));
+    QVERIFY2(waitForPage(contentsPage()), m_difference);
 }
 
 // `tone` is the story's music, or `silent` when it has none that plays.
-void tst_E2e::readStory(int number, QRect button, int tone)
+void tst_E2e::readStory(int number, QRect button, int tone, bool keyboard)
 {
+    // Reached by keyboard from the title page, the contents page has none of
+    // its buttons focused: the story's button is its place from the top in
+    // Tabs.
+    QStringList opening(number + 1, QStringLiteral("Tab"));
+    opening << QStringLiteral("space");
+    const auto next
+        = [&] { return keyboard ? type({ QStringLiteral("space") }) : click(nextButton.center()); };
+
     std::unique_ptr<Tovane> table;
     if (number == 0)
         table = std::make_unique<Ruvello>();
@@ -412,7 +436,7 @@ void tst_E2e::readStory(int number, QRect button, int tone)
     for (int i = 0; i < count; ++i)
         pages.append(readingPage(table->records[i]));
 
-    QVERIFY(click(button.center()));
+    QVERIFY(keyboard ? type(opening) : click(button.center()));
     QImage screen;
     QVERIFY2(waitForPage(pages[0], &screen), "first record: " + m_difference);
     if (tone == silent)
@@ -420,11 +444,14 @@ void tst_E2e::readStory(int number, QRect button, int tone)
     else
         QVERIFY2(waitUntil([&] { return hearsTone(tone); }, 10000), heard());
 
+    // "Next" wears a focus frame only while the window has the keyboard.
+    QImage firstPage = screen;
+    QPainter(&firstPage).fillRect(nextButton, Qt::black);
     const auto firstSeen = m_firstRecordShots.constFind(number);
     if (firstSeen == m_firstRecordShots.cend())
-        m_firstRecordShots.insert(number, screen);
+        m_firstRecordShots.insert(number, firstPage);
     else
-        QVERIFY2(*firstSeen == screen,
+        QVERIFY2(*firstSeen == firstPage,
                  "a story chosen again does not show its first page as before");
 
     for (int i = 0; i < count; ++i) {
@@ -444,7 +471,7 @@ void tst_E2e::readStory(int number, QRect button, int tone)
 
         // No line repeats the one before, so every click must change the text.
         const QImage previous = screen;
-        QVERIFY(click(nextButton.center()));
+        QVERIFY(next());
         const auto newText = [&](const QImage &s) { return !sameArea(s, previous, textArea); };
         QVERIFY2(waitForPage(pages[i + 1], &screen, newText),
                  "record " + QByteArray::number(i + 1) + ": " + m_difference);
@@ -453,7 +480,7 @@ void tst_E2e::readStory(int number, QRect button, int tone)
     if (tone != silent)
         QVERIFY2(waitUntil([&] { return hearsTone(tone); }, 3000), heard());
 
-    QVERIFY(click(nextButton.center()));
+    QVERIFY(next());
     QVERIFY2(waitForPage(contentsPage()), "contents page after the story: " + m_difference);
     // A stream stopped right after the machine was too busy to feed it can
     // let out a last buffer; what counts is that silence comes and stays.

@@ -125,6 +125,20 @@ bool VirtualDisplay::click(QPoint screenPosition) const
     return ok;
 }
 
+bool VirtualDisplay::type(const QString &title, const QStringList &keys) const
+{
+    bool ok = false;
+    ChildProcess::run(
+        QStringLiteral("xdotool"),
+        QStringList { QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                      QStringLiteral("--name"),
+                      QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$'),
+                      QStringLiteral("windowfocus"), QStringLiteral("key") }
+            + keys,
+        environment(QProcessEnvironment::systemEnvironment()), &ok);
+    return ok;
+}
+
 QImage VirtualDisplay::grab(const QRect &area) const
 {
     if (!m_connection)

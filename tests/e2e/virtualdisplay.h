@@ -42,6 +42,11 @@ public:
 
     bool click(QPoint screenPosition) const;
 
+    // Gives the keyboard to the window titled `title`, as a window manager
+    // does for the window a user works in, and presses `keys` (xdotool's key
+    // names) there as real key events.
+    bool type(const QString &title, const QStringList &keys) const;
+
     // The part of the screen inside `area`; a null image on failure.
     QImage grab(const QRect &area) const;
 

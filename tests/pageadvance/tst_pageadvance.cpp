@@ -105,11 +105,12 @@ void tst_PageAdvance::everyClickOrSpaceShowsAndPaintsTheNextRecordUntilTheEnd()
     QVERIFY(r.novel->sound->source().endsWith(trackFile));
 
     PaintLog log(r.novel);
-    QVERIFY(!r.next->hasFocus());
+    // Opening a story gives Next the focus, so the space bar works from the
+    // first line; a click keeps it there.
+    QVERIFY(r.next->hasFocus());
     for (int i = 1; i < count; ++i) {
         log.records.clear();
-        // A click gives Next the focus, after which the space bar works too.
-        if (i % 2 == 1) {
+        if (i % 2 == 0) {
             QTest::mouseClick(r.next, Qt::LeftButton);
             QVERIFY(r.next->hasFocus());
         } else {

@@ -1,0 +1,181 @@
+#!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The picturebook developers
+# SPDX-License-Identifier: MIT
+
+"""The reader as a screen reader meets it.
+
+Starts the program on a private X server with a private D-Bus session bus and accessibility bus,
+with the screen-reader switch on as a screen reader sets it, and reads the program from outside
+through the AT-SPI client library: the buttons and their captions on every page, the line and the
+speaker on the reading page, where "Next" must have the focus, and the new line after each advance,
+made with the space bar and through the button's action in turn.
+
+    tst_atspi.py <picturebook executable>
+"""
+
+import os
+import pathlib
+import re
+import subprocess
+import sys
+import tempfile
+import time
+import xml.etree.ElementTree as ElementTree
+
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(ROOT / "tools"))
+import storycheck  # noqa: E402
+
+STARTUP = 20.0  # seconds for the program to appear, on a busy machine and under the sanitizers
+REACTION = 2.0  # seconds a reader may wait for a page to change
+
+
+def expect(ok, message):
+    if not ok:
+        raise AssertionError(message)
+
+
+def wait_for(condition, timeout):
+    end = time.monotonic() + timeout
+    while not condition():
+        if time.monotonic() > end:
+            return False
+        time.sleep(0.05)
+    return True
+
+
+def caption(form, button):
+    for widget in ElementTree.parse(ROOT / form).iter("widget"):
+        if widget.get("name") == button:
+            return widget.find("./property[@name='text']/string").text
+    raise LookupError(button)
+
+
+def start(args, env, **kwargs):
+    return subprocess.Popen(args, env=env, stdin=subprocess.DEVNULL, **kwargs)
+
+
+def on_show(app, pyatspi):
+    """(role, name, description, focused) of everything on show, with the object, depth first."""
+    found = []
+
+    def walk(node):
+        for child in node:
+            state = child.getState() if child is not None else None
+            if state is not None and state.contains(pyatspi.STATE_SHOWING):
+                found.append(((child.getRoleName(), child.name, child.description,
+                               state.contains(pyatspi.STATE_FOCUSED)), child))
+                walk(child)
+    walk(app)
+    return found
+
+
+def run(program, tmp, processes):
+    env = dict(os.environ, XDG_RUNTIME_DIR=tmp, HOME=tmp, GSETTINGS_BACKEND="memory",
+               QT_QPA_PLATFORM="xcb")
+    for name in ("WAYLAND_DISPLAY", "XAUTHORITY", "AT_SPI_BUS_ADDRESS",
+                 "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"):
+        env.pop(name, None)
+    xvfb = start(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                  "-noreset"], env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    processes.append(xvfb)
+    display = xvfb.stdout.readline().decode().strip()
+    expect(display.isdigit(), "Xvfb did not start")
+    env["DISPLAY"] = ":" + display
+    bus = start(["dbus-daemon", "--session", "--nofork", "--print-address=1"], env,
+                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    processes.append(bus)
+    env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
+    expect(env["DBUS_SESSION_BUS_ADDRESS"], "the session bus did not start")
+    os.environ.update(env)  # the client library reads them on first use
+
+    from gi.repository import Gio, GLib
+    Gio.bus_get_sync(Gio.BusType.SESSION).call_sync(
+        "org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
+        GLib.Variant("(ssv)", ("org.a11y.Status", "ScreenReaderEnabled", GLib.Variant("b", True))),
+        None, Gio.DBusCallFlags.NONE, 10000, None)
+    import pyatspi
+
+    with open(os.path.join(tmp, "reader.log"), "wb") as log:
+        processes.append(start([program], env, stdout=log, stderr=subprocess.STDOUT))
+    apps = []
+    expect(wait_for(lambda: apps.extend(a for a in pyatspi.Registry.getDesktop(0)
+                                        if a is not None and a.name == "picturebook") or apps,
+                    STARTUP), "the program never appeared on the accessibility bus")
+
+    def shows(wanted, what, timeout=REACTION):
+        seen = []
+
+        def check():
+            seen[:] = on_show(apps[0], pyatspi)
+            return wanted([row for row, _ in seen])
+        expect(wait_for(check, timeout), f"expected {what}; on show: {[row for row, _ in seen]}")
+        return {row[1]: node for row, node in seen if row[0] == "push button"}
+
+    def buttons(*captions, timeout=REACTION):
+        return shows(lambda rows: all(("push button", c) in [r[:2] for r in rows]
+                                      for c in captions), f"buttons {captions}", timeout)
+
+    def press(button):
+        action = button.queryAction()
+        names = [action.getName(i) for i in range(action.nActions)]
+        expect("Press" in names, f"{button.name!r} to offer Press, not {names}")
+        action.doAction(names.index("Press"))
+
+    title = caption("pages/formtitle.ui", "PB_Start")
+    start_button = buttons(title, timeout=STARTUP)[title]
+    # What a window manager does for a window that opens: it gets the keyboard.
+    subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^MainWindow$", "windowfocus"],
+                   env=env, timeout=10, check=True)
+    press(start_button)
+    stories = [caption("pages/formcontents.ui", b)
+               for b in ("PB_Ruvello", "PB_Novel", "PB_Sorinda")]
+    press(buttons(*stories)[stories[0]])
+
+    names = dict(re.findall(r'(\w+)Name\[\] = "(.*)";',
+                            (ROOT / "scenario" / "speakernames.cpp").read_text(encoding="utf-8")))
+    speakers = {1: "", 2: names["bride"], 3: names["wolf"]}
+    records = storycheck.read_script("ruvello", [])
+    next_caption = caption("novel/formnovel.ui", "PB_Page")
+
+    def reads(record):
+        line, speaker = record["text"], speakers[record["ints"][1]]
+        return shows(lambda rows: any(r[1:3] == (line, speaker) for r in rows)
+                     and ("push button", next_caption, "", True) in rows,
+                     f"{line!r} by {speaker!r}, and {next_caption!r} with the focus")
+
+    # The first lines hold the bride, the narrator and the wolf; the space bar
+    # and the button's action take turns.
+    for i in range(3):
+        on_page = reads(records[i])
+        if i % 2 == 0:
+            subprocess.run(["xdotool", "key", "space"], env=env, timeout=10, check=True)
+        else:
+            press(on_page[next_caption])
+    reads(records[3])
+    return 0
+
+
+def main():
+    processes = []
+    with tempfile.TemporaryDirectory(prefix="pb-atspi-", ignore_cleanup_errors=True) as tmp:
+        try:
+            return run(sys.argv[1], tmp, processes)
+        except AssertionError as fault:
+            print(f"FAIL: {fault}")
+            log = pathlib.Path(tmp, "reader.log")
+            if log.exists():
+                print("The reader said:\n" + log.read_text(errors="replace"))
+            return 1
+        finally:
+            for process in reversed(processes):
+                process.terminate()
+                try:
+                    process.wait(5)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+                    process.wait()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
