@@ -2,30 +2,21 @@
 // SPDX-License-Identifier: MIT
 
 #include "app/soundplayer.h"
+#include "app/tune.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
-#include <QSoundEffect>
-#include <QTimer>
-#include <QUrl>
-
-#include <algorithm>
+#include <QThread>
 
 namespace {
 
-// Loaded at start-up but never heard: the main window switches to the title
+// Named at start-up but never heard: the main window switches to the title
 // track straight away.
 const char startupSound[] = "music/cm1_003.wav";
 
-// How long the player waits, when it goes, for sound files still being read.
-constexpr int maxLoadWaitMs = 3000;
-
-bool stillLoading(const std::unique_ptr<QSoundEffect> &sound)
-{
-    return sound && sound->status() == QSoundEffect::Loading;
-}
+// See ~SoundPlayer.
+constexpr unsigned long settleMs = 50;
 
 const char *trackFile(int track)
 {
@@ -47,48 +38,51 @@ const char *trackFile(int track)
 } // namespace
 
 SoundPlayer::SoundPlayer()
+    : m_source(resolveMusicFile(QString::fromLatin1(startupSound)))
 {
-    load(QString::fromLatin1(startupSound));
 }
 
 SoundPlayer::~SoundPlayer()
 {
-    stop();
-    waitUntilLoaded();
+    if (!m_tune)
+        return;
+    m_tune.reset();
+    // The player goes as the program quits. Qt 6.4 then drops its connection
+    // to the sound server while that connection's own thread may still be
+    // taking in the server's answers about the stream just closed, and the
+    // program can crash on its way out; those answers take a few
+    // milliseconds, even on a busy machine.
+    QThread::msleep(settleMs);
 }
 
 void SoundPlayer::play(int track)
 {
-    m_retired.erase(std::remove_if(m_retired.begin(), m_retired.end(),
-                                   [](const auto &sound) { return !stillLoading(sound); }),
-                    m_retired.end());
-    if (stillLoading(m_sound)) {
-        m_sound->stop();
-        m_retired.push_back(std::move(m_sound));
-    }
-    // Destroying the old sound stops it, so a replayed track starts afresh.
-    m_sound.reset();
+    stop();
     const char *file = trackFile(track);
-    if (!file)
+    if (!file) {
+        m_source.clear();
         return;
-    load(QString::fromLatin1(file));
-    m_sound->play();
+    }
+    m_source = resolveMusicFile(QString::fromLatin1(file));
+    auto tune = std::make_unique<Tune>();
+    if (tune->play(m_source))
+        m_tune = std::move(tune);
 }
 
 void SoundPlayer::stop()
 {
-    if (m_sound)
-        m_sound->stop();
+    if (m_tune)
+        m_tune->silence();
 }
 
 QString SoundPlayer::source() const
 {
-    return m_sound ? m_sound->source().toLocalFile() : QString();
+    return m_source;
 }
 
 bool SoundPlayer::isPlaying() const
 {
-    return m_sound && m_sound->isPlaying();
+    return m_tune && m_tune->isPlaying();
 }
 
 QString SoundPlayer::resolveMusicFile(const QString &relativePath)
@@ -110,33 +104,4 @@ QString SoundPlayer::resolveMusicFile(const QString &relativePath)
     }
     // Nothing found anywhere: keep the plain name; the sound stays silent.
     return inCurrentDir.absoluteFilePath();
-}
-
-bool SoundPlayer::isLoading() const
-{
-    return stillLoading(m_sound) || std::any_of(m_retired.begin(), m_retired.end(), stillLoading);
-}
-
-void SoundPlayer::waitUntilLoaded()
-{
-    if (!isLoading())
-        return;
-    // A sound learns that its file has been read through the event loop.
-    QEventLoop loop;
-    QTimer::singleShot(maxLoadWaitMs, &loop, &QEventLoop::quit);
-    const auto quitWhenLoaded = [this, &loop] {
-        if (!isLoading())
-            loop.quit();
-    };
-    if (m_sound)
-        QObject::connect(m_sound.get(), &QSoundEffect::statusChanged, &loop, quitWhenLoaded);
-    for (const auto &sound : m_retired)
-        QObject::connect(sound.get(), &QSoundEffect::statusChanged, &loop, quitWhenLoaded);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-}
-
-void SoundPlayer::load(const QString &relativePath)
-{
-    m_sound = std::make_unique<QSoundEffect>();
-    m_sound->setSource(QUrl::fromLocalFile(resolveMusicFile(relativePath)));
 }

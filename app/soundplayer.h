@@ -6,13 +6,16 @@
 #include <QString>
 
 #include <memory>
-#include <vector>
 
-class QSoundEffect;
+class Tune;
 
 // Plays the background music: one track at a time, each from its beginning,
 // once. Exactly one player exists; the main window owns it and every page
 // holds the same pointer.
+//
+// Tracks are streamed from their files as they play, so a new one is heard
+// as soon as it is asked for, and no more than a fraction of a second of it
+// is ever held.
 class SoundPlayer
 {
 public:
@@ -37,16 +40,8 @@ public:
     static QString resolveMusicFile(const QString &relativePath);
 
 private:
-    void load(const QString &relativePath);
-    bool isLoading() const;
-    void waitUntilLoaded();
-
-    std::unique_ptr<QSoundEffect> m_sound;
-    // Sounds replaced while their file was still being read. Qt reads sound
-    // files on a thread of its own; a program that quits while that thread is
-    // busy can hang or crash on its way out, and a sound destroyed before its
-    // file is read never hands the file's data back. So a replaced sound is
-    // kept, silent, until its file has been read, and the player waits for
-    // every read before it goes.
-    std::vector<std::unique_ptr<QSoundEffect>> m_retired;
+    QString m_source;
+    // The tune last started, playing or silenced; it stays until another one
+    // plays (see Tune::silence).
+    std::unique_ptr<Tune> m_tune;
 };

@@ -24,6 +24,7 @@
 // Needs an X display (DISPLAY) and xdotool; the program runs in its own
 // folder, where its music is.
 
+#include "desktop.h"
 #include "samples.h"
 #include "pages/formcontents.h"
 #include "pages/formtitle.h"
@@ -46,52 +47,6 @@
 #include <vector>
 
 namespace {
-
-QByteArray run(const QStringList &command, bool *ok)
-{
-    QProcess process;
-    process.start(command.first(), command.mid(1));
-    *ok = process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit
-            && process.exitCode() == 0;
-    if (process.state() != QProcess::NotRunning) {
-        process.kill();
-        process.waitForFinished();
-    }
-    return process.readAllStandardOutput();
-}
-
-// The screen rectangle of the reader's window, waiting for it to be mapped.
-QRect findWindow()
-{
-    bool ok = false;
-    const QByteArray ids = run({QStringLiteral("xdotool"), QStringLiteral("search"),
-                                QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
-                                QStringLiteral("--name"), QStringLiteral("^MainWindow$")},
-                               &ok);
-    const QByteArray id = ids.split('\n').value(0).trimmed();
-    if (!ok || id.isEmpty())
-        return {};
-    const QByteArray shell = run({QStringLiteral("xdotool"), QStringLiteral("getwindowgeometry"),
-                                  QStringLiteral("--shell"), QString::fromLatin1(id)},
-                                 &ok);
-    QRect rect;
-    for (const QByteArray &line : shell.split('\n')) {
-        const qsizetype eq = line.indexOf('=');
-        if (eq < 0)
-            continue;
-        const QByteArray key = line.left(eq);
-        const int value = line.mid(eq + 1).toInt();
-        if (key == "X")
-            rect.moveLeft(value);
-        else if (key == "Y")
-            rect.moveTop(value);
-        else if (key == "WIDTH")
-            rect.setWidth(value);
-        else if (key == "HEIGHT")
-            rect.setHeight(value);
-    }
-    return ok ? rect : QRect();
-}
 
 QImage grab(const QRect &area)
 {
@@ -195,16 +150,6 @@ bool waitUntilStill(const QRect &window)
     return false;
 }
 
-bool click(const QPoint &at)
-{
-    bool ok = false;
-    run({QStringLiteral("xdotool"), QStringLiteral("mousemove"), QStringLiteral("--sync"),
-         QString::number(at.x()), QString::number(at.y()), QStringLiteral("click"),
-         QStringLiteral("1")},
-        &ok);
-    return ok;
-}
-
 double idlePercent(const Reader &reader, int seconds)
 {
     const double before = reader.cpuSeconds();
@@ -246,7 +191,7 @@ int main(int argc, char *argv[])
     {
         Reader reader(program);
         reader.start();
-        probe.window = findWindow();
+        probe.window = Desktop::findWindow();
         if (probe.window.isEmpty() || !waitUntilStill(probe.window)) {
             std::fprintf(stderr, "bench_startup: the reader's window did not settle\n");
             return 1;
@@ -284,9 +229,9 @@ int main(int argc, char *argv[])
     QThread::sleep(2);
     const double titleIdle = idlePercent(reader, 10);
     const QPoint origin = probe.window.topLeft();
-    const bool clicked = click(origin + startButton);
+    const bool clicked = Desktop::click(origin + startButton);
     QThread::msleep(500);
-    if (!clicked || !click(origin + storyButton)) {
+    if (!clicked || !Desktop::click(origin + storyButton)) {
         std::fprintf(stderr, "bench_startup: xdotool could not click\n");
         return 1;
     }

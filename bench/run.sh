@@ -6,23 +6,35 @@
 # server, and writes a Markdown table of their figures, with the targets
 # beside them, to standard output. Nothing here passes or fails by time.
 #
-# Usage: bench/run.sh [--table] [build-dir]   (default: build/, best a Release build)
-# The full output of each benchmark is kept in <build-dir>/bench/results/;
-# --table only prints the table of the results kept there.
+# Usage: bench/run.sh [--table] [--before other-build-dir] [build-dir]
+#   build-dir  default build/, best a Release build
+#   --before   also measures another build (an older version, say) in the same
+#              run: its own benchmarks, and its program in bench_music; its
+#              rows are marked "(before)"
+# The full output of each benchmark is kept in <build-dir>/bench/results/ (the
+# other build's in results/before/); --table only prints the table of the
+# results kept there.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 table_only=false
-if [ "${1:-}" = --table ]; then
-    table_only=true
+before=""
+while [ $# -gt 0 ]; do
+    case $1 in
+    --table) table_only=true ;;
+    --before) before=$(cd "$2" && pwd); shift ;;
+    *) break ;;
+    esac
     shift
-fi
+done
 build=$(cd "${1:-$root/build}" && pwd)
 bin=$build/bench
 results=$bin/results
 mkdir -p "$results"
+benchmarks="bench_pageadvance bench_decode bench_paint bench_memory bench_startup bench_music"
 
 run_all()
 {
+rm -rf "$results/before"
 for tool in Xvfb xdotool pulseaudio; do
     command -v $tool >/dev/null || { echo "bench/run.sh: $tool is not installed" >&2; exit 1; }
 done
@@ -61,27 +73,37 @@ PULSE_SERVER=unix:$runtime/native
 XDG_RUNTIME_DIR=$runtime
 export PULSE_SERVER XDG_RUNTIME_DIR
 
-# name: arguments. Benchmarks that are not built are skipped.
+# build-dir results-dir name arguments. Benchmarks that are not built are
+# skipped.
 run_bench()
 {
-    name=$1
-    shift
-    if [ ! -x "$bin/$name" ]; then
-        echo "bench/run.sh: $name is not built, skipped" >&2
+    from=$1
+    into=$2
+    name=$3
+    shift 3
+    if [ ! -x "$from/bench/$name" ]; then
+        echo "bench/run.sh: $from/bench/$name is not built, skipped" >&2
         return 0
     fi
-    echo "bench/run.sh: running $name $*" >&2
+    echo "bench/run.sh: running $from/bench/$name $*" >&2
+    mkdir -p "$into"
     # The programs read their music from the build folder.
-    if ! (cd "$build" && "$bin/$name" "$@") >"$results/$name.txt" 2>"$results/$name.err"; then
-        echo "bench/run.sh: $name failed; see $results/$name.err" >&2
+    if ! (cd "$from" && "$from/bench/$name" "$@") >"$into/$name.txt" 2>"$into/$name.err"; then
+        echo "bench/run.sh: $name failed; see $into/$name.err" >&2
     fi
 }
 
-run_bench bench_pageadvance
-run_bench bench_decode
-run_bench bench_paint
-run_bench bench_memory
-run_bench bench_startup
+for name in $benchmarks; do
+    run_bench "$build" "$results" $name
+    if [ -n "$before" ]; then
+        if [ $name = bench_music ]; then
+            # The same measurement of the other build's program.
+            run_bench "$build" "$results/before" bench_music 10 "$before/picturebook"
+        else
+            run_bench "$before" "$results/before" $name
+        fi
+    fi
+done
 
 echo "bench/run.sh: full output in $results" >&2
 }
@@ -98,7 +120,8 @@ awk '
 function target(label) {
     if (label ~ /^click.* to painted page/) return "median <= 13.5 ms, p95 <= 16.7 ms"
     if (label ~ /^start-up to painted/) return "< 140 ms"
-    if (label ~ /^peak resident over one reading/) return "< 50 MB"
+    if (label ~ /^click to tune/) return "median <= 150 ms, max <= 300 ms"
+    if (label ~ /^peak resident/) return "<= 50 MB"
     if (label ~ /^growth 1 ->/) return "< 1 MB"
     if (label ~ /^idle CPU/) return "< 1 % of a core"
     return ""
@@ -108,7 +131,10 @@ BEGIN {
     print "| Benchmark | Figure | n | median | p95 | max | Target |"
     print "|---|---|---:|---:|---:|---:|---|"
 }
-FNR == 1 { bench = FILENAME; sub(/.*\//, "", bench); sub(/\.txt$/, "", bench) }
+FNR == 1 {
+    bench = FILENAME; sub(/.*\//, "", bench); sub(/\.txt$/, "", bench)
+    if (FILENAME ~ /\/before\//) bench = bench " (before)"
+}
 / n= *[0-9]+ +median / {
     label = trim(substr($0, 1, index($0, " n=") - 1))
     n = $0; sub(/.* n= */, "", n); sub(/ .*/, "", n)
@@ -118,7 +144,7 @@ FNR == 1 { bench = FILENAME; sub(/.*\//, "", bench); sub(/\.txt$/, "", bench) }
     printf "| %s | %s | %s | %s %s | %s %s | %s %s | %s |\n", bench, label, n, m[1], m[2], p[1], p[2], x[1], x[2], target(label)
     next
 }
-bench == "bench_decode" && $0 !~ /^:/ && NF > 4 && $(NF-3) ~ /^[0-9.]+$/ && $(NF-2) ~ /^[0-9.]+$/ {
+bench ~ /^bench_decode/ && $0 !~ /^:/ && NF > 4 && $(NF-3) ~ /^[0-9.]+$/ && $(NF-2) ~ /^[0-9.]+$/ {
     label = $0; sub(/ +[0-9.]+ +[0-9.]+ +[0-9.]+ +[0-9.]+ *$/, "", label)
     printf "| %s | %s | | %s ms | %s ms | %s ms | |\n", bench, trim(label), $(NF-3), $(NF-2), $(NF-1)
     next
@@ -128,6 +154,8 @@ bench == "bench_decode" && $0 !~ /^:/ && NF > 4 && $(NF-3) ~ /^[0-9.]+$/ && $(NF
     v = $0; sub(/.* value +/, "", v); split(v, a, " ")
     printf "| %s | %s | 1 | %s %s | | | %s |\n", bench, label, a[1], a[2], target(label)
 }
-' $(for name in bench_pageadvance bench_decode bench_paint bench_memory bench_startup; do
-        [ -s "$results/$name.txt" ] && echo "$results/$name.txt"
+' $(for name in $benchmarks; do
+        for file in "$results/$name.txt" "$results/before/$name.txt"; do
+            [ -s "$file" ] && echo "$file"
+        done
     done) </dev/null

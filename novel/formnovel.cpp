@@ -195,15 +195,12 @@ void FormNovel::setSentence(const QString &text)
 
 void FormNovel::paintEvent(QPaintEvent *)
 {
-    // Composed at the screen's resolution so that the text stays sharp on a
-    // high-density display; the pictures are scaled up with it.
-    const qreal ratio = devicePixelRatioF();
-    QImage page(size() * ratio, QImage::Format_ARGB32_Premultiplied);
-    page.setDevicePixelRatio(ratio);
-
+    // Straight into the window's buffer, which has the screen's resolution:
+    // the text stays sharp on a high-density display and the pictures are
+    // scaled up with it, and no page-sized image is held on the way.
     const ScenarioRecord *record = currentRecord();
     {
-        QPainter painter(&page);
+        QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
 
         drawBackground(&painter);
@@ -221,8 +218,6 @@ void FormNovel::paintEvent(QPaintEvent *)
         if (record)
             drawStoryText(&painter, displayText(record->text));
     }
-
-    QPainter(this).drawImage(0, 0, page);
 }
 
 void FormNovel::drawBackground(QPainter *painter)

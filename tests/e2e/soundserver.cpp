@@ -77,11 +77,14 @@ bool SoundServer::start(const QString &runtimeDir, QString *error)
     m_recorder.setProcessEnvironment(environment(QProcessEnvironment::systemEnvironment()));
     ChildProcess::endWithTest(m_recorder);
     m_recorder.setStandardErrorFile(runtimeDir + QStringLiteral("/recorder.log"));
+    // The recorder asks for no latency of its own: one that did would make the
+    // server hurry for every stream, and a player that is only prompt on such
+    // a server would pass.
     m_recorder.start(QStringLiteral("parec"),
                      { QStringLiteral("--device=") + sinkName() + QStringLiteral(".monitor"),
                        QStringLiteral("--format=s16le"),
                        QStringLiteral("--rate=%1").arg(sampleRate), QStringLiteral("--channels=1"),
-                       QStringLiteral("--raw"), QStringLiteral("--latency-msec=20") });
+                       QStringLiteral("--raw") });
     if (!m_recorder.waitForStarted(5000)) {
         *error = QStringLiteral("parec did not start: ") + m_recorder.errorString();
         stop();

@@ -29,6 +29,9 @@ namespace {
 const QList<int> tones { 330, 440, 554, 659, 880 };
 constexpr int titleTone = 330;
 constexpr int silent = 0;
+// From a click on a story to its tune: what a listener still takes as "with
+// the click", with room for a busy machine.
+constexpr int tuneAfterClickMs = 750;
 
 const QRect startButton(260, 220, 271, 81);
 const QRect ruvelloButton(130, 200, 201, 61);
@@ -367,6 +370,10 @@ void tst_E2e::everyStoryReadsToItsEndAndReturnsToSilence_data()
     QTest::addColumn<int>("tone");
     QTest::addColumn<bool>("keyboard");
 
+    // The first story is chosen while the title tune plays, the next two
+    // after a story has ended in silence; each time the tune comes with the
+    // click. The keyboard reader starts afresh, so its tune replaces the
+    // title's again.
     QTest::newRow("top button: story 0 to music/1.wav") << 0 << ruvelloButton << 554 << false;
     QTest::newRow("middle button: story 1 to music/0.wav") << 1 << novelButton << 440 << false;
     QTest::newRow("bottom button: story 2 to music/2.wav") << 2 << sorindaButton << 659 << false;
@@ -436,13 +443,19 @@ void tst_E2e::readStory(int number, QRect button, int tone, bool keyboard)
     for (int i = 0; i < count; ++i)
         pages.append(readingPage(table->records[i]));
 
+    QElapsedTimer sinceClick;
+    sinceClick.start();
     QVERIFY(keyboard ? type(opening) : click(button.center()));
+    if (tone != silent) {
+        const auto tuneHeard = [&] { return m_sound.currentTone(tones, 100) == tone; };
+        QVERIFY2(waitUntil(tuneHeard, tuneAfterClickMs - int(sinceClick.elapsed())),
+                 "no tune " + QByteArray::number(sinceClick.elapsed())
+                         + " ms after the click; heard: " + heard(1000));
+    }
     QImage screen;
     QVERIFY2(waitForPage(pages[0], &screen), "first record: " + m_difference);
     if (tone == silent)
         QVERIFY2(m_sound.staysSilent(1000), heard());
-    else
-        QVERIFY2(waitUntil([&] { return hearsTone(tone); }, 10000), heard());
 
     // "Next" wears a focus frame only while the window has the keyboard.
     QImage firstPage = screen;
@@ -490,22 +503,15 @@ void tst_E2e::readStory(int number, QRect button, int tone, bool keyboard)
 void tst_E2e::unplayableMusicIsSilentAndTheRestWorks_data()
 {
     QTest::addColumn<bool>("folder");
-    QTest::addColumn<int>("keptBytes");
-    QTest::addColumn<QByteArray>("written");
 
-    const QByteArray text
-        = QByteArray("These are not the tunes you are looking for.\n").repeated(200);
-    QTest::newRow("no music folder") << false << 0 << QByteArray();
-    QTest::newRow("empty files") << true << 0 << QByteArray();
-    QTest::newRow("files cut inside the header") << true << 30 << QByteArray();
-    QTest::newRow("files that are not WAV") << true << 0 << text;
+    QTest::newRow("no music folder") << false;
+    // Empty, cut inside the header, or not WAV at all, in turn.
+    QTest::newRow("broken files") << true;
 }
 
 void tst_E2e::unplayableMusicIsSilentAndTheRestWorks()
 {
     QFETCH(bool, folder);
-    QFETCH(int, keptBytes);
-    QFETCH(QByteArray, written);
     QVERIFY(stopReader());
 
     // A copy of the program, so that no music beside it can stand in.
@@ -519,11 +525,14 @@ void tst_E2e::unplayableMusicIsSilentAndTheRestWorks()
         const QDir music(dir + QStringLiteral("/music"));
         const QStringList tunes = music.entryList(QDir::Files);
         QCOMPARE(tunes.size(), 5);
-        for (const QString &tune : tunes) {
-            QFile file(music.filePath(tune));
+        const QByteArray text
+            = QByteArray("These are not the tunes you are looking for.\n").repeated(200);
+        for (int i = 0; i < tunes.size(); ++i) {
+            QFile file(music.filePath(tunes[i]));
             QVERIFY(file.open(QIODevice::ReadWrite));
-            QVERIFY(file.resize(keptBytes));
-            QCOMPARE(file.write(written), written.size());
+            QVERIFY(file.resize(i % 3 == 1 ? 30 : 0));
+            if (i % 3 == 2)
+                QCOMPARE(file.write(text), text.size());
         }
     }
 

@@ -8,11 +8,11 @@
 
 #include <cstdlib>
 
-// Usage: soundplayer_quitwhileloading <pause in µs> <track>...
+// Usage: soundplayer_quitwhilestarting <pause in µs> <track>...
 //
 // Starts the tracks one after another, pausing briefly between them, and quits
-// at once, while their files are most likely still being read. The test runs
-// it and expects it to end on its own, cleanly.
+// at once, while the sound server is most likely still taking in their
+// streams. The test runs it and expects it to end on its own, cleanly.
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
