@@ -5,7 +5,6 @@
 
 #include <QAbstractItemView>
 #include <QLineEdit>
-#include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QStringListModel>
 #include <QVBoxLayout>
@@ -36,7 +35,6 @@ private slots:
     void everyRowGetsItemFontAndSize_data();
     void everyRowGetsItemFontAndSize();
     void unsetItemSizeFallsBackToBoxHeight();
-    void unchangedValuesLeaveModelAlone();
     void sizeHintFitsTallestText();
     void onlyTabGivesFocus();
 };
@@ -108,21 +106,6 @@ void tst_ComboBox::unsetItemSizeFallsBackToBoxHeight()
     box.setModel(new QStringListModel({ QStringLiteral("x") }, &box));
     box.setItemFont(largeFont());
     QVERIFY(!dataOf(box, 0, Qt::FontRole).isValid());
-}
-
-void tst_ComboBox::unchangedValuesLeaveModelAlone()
-{
-    ComboBox box;
-    box.addItems({ QStringLiteral("a"), QStringLiteral("b") });
-    box.setItemSize(QSize(10, 20));
-    box.setItemFont(largeFont());
-    QSignalSpy changes(box.model(), &QAbstractItemModel::dataChanged);
-    box.setItemSize(QSize(10, 20));
-    box.setItemFont(largeFont());
-    QCOMPARE(changes.count(), 0);
-
-    box.setItemSize(QSize(10, 21));
-    QCOMPARE(changes.count(), 2);
 }
 
 void tst_ComboBox::sizeHintFitsTallestText()
