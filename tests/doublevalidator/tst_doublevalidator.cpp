@@ -60,10 +60,8 @@ private slots:
     void shouldHaveDefaultValues();
     void validateFollowsRangeAndDecimals_data();
     void validateFollowsRangeAndDecimals();
-    void keysOnPlaceholderReplaceIt_data();
-    void keysOnPlaceholderReplaceIt();
-    void commitRewritesField_data();
-    void commitRewritesField();
+    void keysEditAndCommitTheField_data();
+    void keysEditAndCommitTheField();
     void settersWarnAndKeepOldValuesOnMisuse_data();
     void settersWarnAndKeepOldValuesOnMisuse();
 };
@@ -167,10 +165,15 @@ void tst_DoubleValidator::validateFollowsRangeAndDecimals()
 }
 
 // Keys are typed as they are, but for ^ < > # ~ (Home, Left, Right, Backspace,
-// Delete), @ (a click near the left edge) and T (Tab from the other field);
-// "paste " puts the rest in through the clipboard.
-void tst_DoubleValidator::keysOnPlaceholderReplaceIt_data()
+// Delete), ! & (Return, keypad Enter), | (focus out), T (Tab from the other
+// field) and @ (a click near the left edge); "paste " puts the rest in through
+// the clipboard, and a leading P makes the text the placeholder. The text is
+// set by the owner, which the validator does not stop ("inf").
+void tst_DoubleValidator::keysEditAndCommitTheField_data()
 {
+    QTest::addColumn<double>("bottom");
+    QTest::addColumn<double>("top");
+    QTest::addColumn<int>("decimals");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("expected");
@@ -179,46 +182,70 @@ void tst_DoubleValidator::keysOnPlaceholderReplaceIt_data()
     const struct
     {
         const char *tag, *text, *keys, *expected;
-        int cursor;
+        int cursor; // -1: at the end
+        double bottom = -inf, top = inf;
+        int decimals = 3;
     } rows[] = {
-        { "digits behind", "******", "42.5", "42.5", 4 },
-        { "digit before", "******", "^7", "7", 1 },
-        { "minus behind", "******", "-", "-", 1 },
-        { "letter behind", "******", "x", "******", 6 },
+        { "digits behind", "******", "42.5", "42.5", -1 },
+        { "digit before", "******", "^7", "7", -1 },
+        { "minus behind", "******", "-", "-", -1 },
+        { "letter behind", "******", "x", "******", -1 },
         { "backspace erases it whole", "******", "#", "", 0 },
         { "delete erases it whole", "******", "^~", "", 0 },
-        { "backspace on a number", "123", "#", "12", 2 },
-        { "left stays behind it", "******", "<", "******", 6 },
+        { "backspace on a number", "123", "#", "12", -1 },
+        { "left stays behind it", "******", "<", "******", -1 },
         { "right stays before it", "******", "^>", "******", 0 },
         { "left on a number", "123", "<", "123", 2 },
-        { "click lands behind it", "******", "^@", "******", 6 },
+        { "click lands behind it", "******", "^@", "******", -1 },
         // Tab selects the whole text; the repair that follows undoes that.
-        { "tab lands behind it", "******", "^T", "******", 6 },
+        { "tab lands behind it", "******", "^T", "******", -1 },
         { "click on a number", "12345", "@", "12345", 0 },
-        { "pasted number", "******", "paste 2.5", "2.5", 3 },
-        { "pasted inf", "******", "paste inf", "******", 6 },
-        { "pasted overflow", "******", "paste 1e999", "******", 6 },
-        { "own placeholder", "n/a", "3", "3", 1 },
+        { "pasted number", "******", "paste 2.5", "2.5", -1 },
+        { "pasted inf", "******", "paste inf", "******", -1 },
+        { "pasted overflow", "******", "paste 1e999", "******", -1 },
+        { "own placeholder", "n/a", "P3", "3", -1 },
         // White space is refused before the placeholder is stripped, so a
         // placeholder with spaces has to be erased before a number goes in.
-        { "placeholder with spaces", "no value", "^3", "no value", 0 },
+        { "placeholder with spaces", "no value", "P^3", "no value", 0 },
+        { "whole number", "12", "!", "12.000", -1 },
+        { "negative", "-7.25", "&", "-7.25", -1, -inf, inf, 2 },
+        { "negative zero", "-0", "|", "0.000", -1 },
+        { "no decimals", "12", "!", "12", -1, -inf, inf, 0 },
+        { "empty", "", "|", "******", -1 },
+        { "minus", "-", "!", "******", -1 },
+        { "below range", "4", "|", "******", -1, 5, 100 },
+        { "above range", "150", "!", "******", -1, 5, 100 },
+        { "range of one number", "5", "&", "5.0", -1, 5, 5, 1 },
+        { "infinity", "inf", "!", "******", -1 },
+        { "not a number", "nan", "|", "******", -1 },
+        // Rounded to the decimals, these would be written outside the range.
+        { "rounds below the bottom", "1.2345", "!", "******", -1, 1.2345, 10 },
+        { "rounds to zero below a tiny bottom", "1e-5", "|", "******", -1, 1e-5, 1 },
+        { "rounds inside the range", "1.2349", "!", "1.235", -1, 1.2341, 10 },
     };
     for (const auto &row : rows) {
-        QTest::newRow(row.tag) << QString::fromLatin1(row.text) << QString::fromLatin1(row.keys)
-                               << QString::fromLatin1(row.expected) << row.cursor;
+        const QString expected = QString::fromLatin1(row.expected);
+        QTest::newRow(row.tag) << row.bottom << row.top << row.decimals
+                               << QString::fromLatin1(row.text) << QString::fromLatin1(row.keys)
+                               << expected << (row.cursor < 0 ? int(expected.size()) : row.cursor);
     }
 }
 
-void tst_DoubleValidator::keysOnPlaceholderReplaceIt()
+void tst_DoubleValidator::keysEditAndCommitTheField()
 {
+    QFETCH(double, bottom);
+    QFETCH(double, top);
+    QFETCH(int, decimals);
     QFETCH(QString, text);
     QFETCH(QString, keys);
     QFETCH(QString, expected);
     QFETCH(int, cursor);
 
-    Form form(-inf, inf, 3);
-    if (!text.front().isDigit())
+    Form form(bottom, top, decimals);
+    if (keys.startsWith(u'P')) {
         form.validator->setDefaultText(text);
+        keys.remove(0, 1);
+    }
     form.field->setText(text);
     QVERIFY(form.showFocused());
     // Clicks and focus changes queue a repair of the cursor; let it run.
@@ -227,19 +254,22 @@ void tst_DoubleValidator::keysOnPlaceholderReplaceIt()
         QGuiApplication::clipboard()->setText(keys.mid(6));
         keys = QStringLiteral("V");
     }
-    const QHash<QChar, Qt::Key> special { { u'^', Qt::Key_Home },
-                                          { u'<', Qt::Key_Left },
-                                          { u'>', Qt::Key_Right },
-                                          { u'#', Qt::Key_Backspace },
-                                          { u'~', Qt::Key_Delete } };
+    const QHash<QChar, Qt::Key> special {
+        { u'^', Qt::Key_Home },      { u'<', Qt::Key_Left },   { u'>', Qt::Key_Right },
+        { u'#', Qt::Key_Backspace }, { u'~', Qt::Key_Delete }, { u'!', Qt::Key_Return },
+    };
     for (const QChar key : std::as_const(keys)) {
         if (key == u'V') {
             QTest::keyClick(form.field, Qt::Key_V, Qt::ControlModifier);
-        } else if (key == u'@') {
-            QTest::mouseClick(form.field, Qt::LeftButton, {}, QPoint(3, form.field->height() / 2));
+        } else if (key == u'&') {
+            QTest::keyClick(form.field, Qt::Key_Enter, Qt::KeypadModifier);
+        } else if (key == u'|') {
+            form.other->setFocus(Qt::OtherFocusReason);
         } else if (key == u'T') {
             form.other->setFocus(Qt::OtherFocusReason);
             QTest::keyClick(form.other, Qt::Key_Tab);
+        } else if (key == u'@') {
+            QTest::mouseClick(form.field, Qt::LeftButton, {}, QPoint(3, form.field->height() / 2));
         } else if (special.contains(key)) {
             QTest::keyClick(form.field, special.value(key));
         } else {
@@ -250,62 +280,6 @@ void tst_DoubleValidator::keysOnPlaceholderReplaceIt()
     QCOMPARE(form.field->text(), expected);
     QCOMPARE(form.field->cursorPosition(), cursor);
     QVERIFY(!form.field->hasSelectedText());
-}
-
-void tst_DoubleValidator::commitRewritesField_data()
-{
-    QTest::addColumn<double>("bottom");
-    QTest::addColumn<double>("top");
-    QTest::addColumn<int>("decimals");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
-
-    const auto row = [](const char *tag, double bottom, double top, int decimals, const char *text,
-                        const char *expected) {
-        QTest::newRow(tag) << bottom << top << decimals << QString::fromLatin1(text)
-                           << QString::fromLatin1(expected);
-    };
-    row("whole number", -inf, inf, 3, "12", "12.000");
-    row("negative", -inf, inf, 2, "-7.25", "-7.25");
-    row("negative zero", -inf, inf, 3, "-0", "0.000");
-    row("no decimals", -inf, inf, 0, "12", "12");
-    row("empty", -inf, inf, 3, "", "******");
-    row("minus", -inf, inf, 3, "-", "******");
-    row("below range", 5, 100, 3, "4", "******");
-    row("above range", 5, 100, 3, "150", "******");
-    row("range of one number", 5, 5, 1, "5", "5.0");
-    row("infinity", -inf, inf, 3, "inf", "******");
-    row("not a number", -inf, inf, 3, "nan", "******");
-    // Rounded to the decimals, these would be written outside the range.
-    row("rounds below the bottom", 1.2345, 10, 3, "1.2345", "******");
-    row("rounds to zero below a tiny bottom", 1e-5, 1, 3, "1e-5", "******");
-    row("rounds inside the range", 1.2341, 10, 3, "1.2349", "1.235");
-}
-
-void tst_DoubleValidator::commitRewritesField()
-{
-    QFETCH(double, bottom);
-    QFETCH(double, top);
-    QFETCH(int, decimals);
-    QFETCH(QString, text);
-    QFETCH(QString, expected);
-
-    Form form(bottom, top, decimals);
-    QVERIFY(form.showFocused());
-
-    // setText does not stop at the validator, which is how a text that no
-    // key press could produce ("inf") gets into the field.
-    form.field->setText(text);
-    QTest::keyClick(form.field, Qt::Key_Return);
-    QCOMPARE(form.field->text(), expected);
-
-    form.field->setText(text);
-    QTest::keyClick(form.field, Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(form.field->text(), expected);
-
-    form.field->setText(text);
-    form.other->setFocus(Qt::OtherFocusReason);
-    QCOMPARE(form.field->text(), expected);
 }
 
 // Everything is set through the properties, which reach the public setters.
