@@ -10,6 +10,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <cstdlib>
 
 // Runs every test in a fresh working folder holding the five music files, so
 // that the player finds them through its relative paths as in a real run.
@@ -219,12 +222,31 @@ void tst_SoundPlayer::quittingWhileTunesStartEndsCleanly()
     for (int run = 0; run < 8; ++run) {
         QProcess program;
         program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        program.start(QStringLiteral(QUIT_WHILE_STARTING), arguments);
+        program.start(QCoreApplication::applicationFilePath(),
+                      QStringList { "quit-while-starting" } + arguments);
         QVERIFY2(program.waitForFinished(3000), qPrintable(QString("run %1 did not end").arg(run)));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);
     }
 }
 
-QTEST_GUILESS_MAIN(tst_SoundPlayer)
+// As "tst_soundplayer quit-while-starting <pause in µs> <track>...", it starts
+// the tracks one after another, pausing briefly between them, and quits at
+// once, while the sound server is most likely still taking in their streams.
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc > 2 && qstrcmp(argv[1], "quit-while-starting") == 0) {
+        SoundPlayer player;
+        for (int i = 3; i < argc; ++i) {
+            player.play(std::atoi(argv[i]));
+            QThread::usleep(std::strtoul(argv[2], nullptr, 10));
+        }
+        return 0;
+    }
+    tst_SoundPlayer test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_soundplayer.moc"
