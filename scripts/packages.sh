@@ -48,11 +48,14 @@ picturebook_install_packages()
     $sudo apt-get install -y -qq --no-install-recommends $missing >/dev/null || return 1
 }
 
+# picturebook_configure_and_build <root> <preset> [cmake options...]:
+# configures <root> with one of its CMake presets (dev: build/, asan:
+# build-asan/, fuzz: build-fuzz/; warnings are errors in each) and builds it.
 picturebook_configure_and_build()
 {
     root=$1
-    build=$2
+    preset=$2
     shift 2
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null || return 1
-    cmake --build "$build" -j "$(nproc)" || return 1
+    (cd "$root" && cmake --preset "$preset" "$@" >/dev/null) || return 1
+    (cd "$root" && cmake --build --preset "$preset" -j "$(nproc)") || return 1
 }
