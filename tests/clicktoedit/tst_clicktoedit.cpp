@@ -1,11 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The picturebook developers
 // SPDX-License-Identifier: MIT
 
+#include "mousesteps.h"
 #include "widgets/clicktoedit.h"
 
-#include <QApplication>
 #include <QContextMenuEvent>
-#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -30,25 +29,23 @@ struct Form
 {
     Form()
     {
+        // The field takes its colours from the palette it is born with.
+        QPalette pal = window.palette();
+        pal.setColor(QPalette::Text, Qt::darkBlue);
+        pal.setColor(QPalette::Base, Qt::yellow);
+        pal.setColor(QPalette::Disabled, QPalette::Text, Qt::gray);
+        pal.setColor(QPalette::Disabled, QPalette::Base, Qt::lightGray);
+        window.setPalette(pal);
         auto *layout = new QVBoxLayout(&window);
-        other = new QLineEdit(&window);
-        field = new MenuCountingEdit(QStringLiteral("hello wide world"), &window);
-        layout->addWidget(other);
-        layout->addWidget(field);
-        field->setActiveTextBrush(QColor(Qt::darkBlue));
-        field->setActiveBaseBrush(QColor(Qt::yellow));
-        field->setFocusTextBrush(QColor(Qt::white));
-        field->setFocusBaseBrush(QColor(Qt::darkGreen));
-        field->setDisabledTextBrush(QColor(Qt::gray));
-        field->setDisabledBaseBrush(QColor(Qt::lightGray));
+        layout->addWidget(other = new QLineEdit(&window));
+        layout->addWidget(field
+                          = new MenuCountingEdit(QStringLiteral("hello wide world"), &window));
         const auto record = [this](const char *name) {
-            return [this, name](bool focus) {
-                log.append(QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(focus));
-            };
+            return [this, name](bool focus) { log.append(name + QString::number(focus)); };
         };
-        QObject::connect(field, &ClickToEdit::pressed, field, record("pressed"));
-        QObject::connect(field, &ClickToEdit::released, field, record("released"));
-        QObject::connect(field, &ClickToEdit::clicked, field, record("clicked"));
+        QObject::connect(field, &ClickToEdit::pressed, field, record("pressed "));
+        QObject::connect(field, &ClickToEdit::released, field, record("released "));
+        QObject::connect(field, &ClickToEdit::clicked, field, record("clicked "));
     }
 
     bool showWithFocusElsewhere()
@@ -73,14 +70,25 @@ struct Form
         return QPoint(-1, -1);
     }
 
-    QColor textColour() const { return field->palette().color(QPalette::Text); }
-    QColor baseColour() const { return field->palette().color(QPalette::Base); }
+    // Text and base colours, the same whether the window is active or not.
+    QString colours() const
+    {
+        const QPalette &p = field->palette();
+        return p.color(QPalette::Text).name() + p.color(QPalette::Base).name()
+            + p.color(QPalette::Inactive, QPalette::Text).name()
+            + p.color(QPalette::Inactive, QPalette::Base).name();
+    }
 
     QWidget window;
     QLineEdit *other = nullptr;
     MenuCountingEdit *field = nullptr;
     QStringList log;
 };
+
+QString colours(QColor text, QColor base)
+{
+    return (text.name() + base.name()).repeated(2);
+}
 
 } // namespace
 
@@ -89,45 +97,14 @@ class tst_ClickToEdit : public QObject
     Q_OBJECT
 
 private slots:
-    void shouldHaveDefaultValues();
     void mouseGivesSignalsAndFocus_data();
     void mouseGivesSignalsAndFocus();
     void coloursFollowFocusAndEnabledState();
     void contextMenuIsSuppressedDuringPress();
 };
 
-void tst_ClickToEdit::shouldHaveDefaultValues()
-{
-    QLineEdit plain;
-    ClickToEdit field;
-    const QPalette &pal = plain.palette();
-    QCOMPARE(field.focusPolicy(), Qt::TabFocus);
-    QCOMPARE(field.activeTextBrush(), pal.brush(QPalette::Active, QPalette::Text));
-    QCOMPARE(field.activeBaseBrush(), pal.brush(QPalette::Active, QPalette::Base));
-    QCOMPARE(field.disabledTextBrush(), pal.brush(QPalette::Disabled, QPalette::Text));
-    QCOMPARE(field.disabledBaseBrush(), pal.brush(QPalette::Disabled, QPalette::Base));
-    QCOMPARE(field.focusTextBrush(), pal.brush(QPalette::Active, QPalette::Base));
-    QCOMPARE(field.focusBaseBrush(), pal.brush(QPalette::Active, QPalette::Text));
-    QCOMPARE(field.focusFrameBrush(), pal.brush(QPalette::Active, QPalette::WindowText));
-    QVERIFY(field.focusTextBrush() != field.activeTextBrush());
-    QVERIFY(!field.testAttribute(Qt::WA_SetPalette));
-    QCOMPARE(field.property("focusBaseBrush").value<QBrush>(), field.focusBaseBrush());
-
-    // Defaults come from the palette the field is born with.
-    QWidget parent;
-    QPalette red = parent.palette();
-    red.setColor(QPalette::Text, Qt::red);
-    red.setColor(QPalette::WindowText, Qt::blue);
-    parent.setPalette(red);
-    ClickToEdit child(&parent);
-    QCOMPARE(child.activeTextBrush().color(), QColor(Qt::red));
-    QCOMPARE(child.focusBaseBrush().color(), QColor(Qt::red));
-    QCOMPARE(child.focusFrameBrush().color(), QColor(Qt::blue));
-}
-
-// Steps as in the clickable label's test: p/r = left press/release,
-// m = move with the left button, P/R = right press/release, d = double-click
-// event; then a point.
+// Each step is a letter of playMouseSteps() and the character before which
+// the pointer stands, or "out".
 void tst_ClickToEdit::mouseGivesSignalsAndFocus_data()
 {
     QTest::addColumn<QString>("state");
@@ -177,50 +154,22 @@ void tst_ClickToEdit::mouseGivesSignalsAndFocus()
     QVERIFY(form.showWithFocusElsewhere());
     form.field->setCursorPosition(0);
     const bool focusedFirst = state == QLatin1String("focused");
-    if (focusedFirst) {
+    if (focusedFirst)
         form.field->setFocus(Qt::OtherFocusReason);
-        QVERIFY(form.field->hasFocus());
-    }
     form.field->setEnabled(state != QLatin1String("disabled"));
     // The forms without the argument are there for receivers that need none.
-    QSignalSpy pressed(form.field, SIGNAL(pressed()));
-    QSignalSpy released(form.field, SIGNAL(released()));
-    QSignalSpy clicked(form.field, SIGNAL(clicked()));
+    QSignalSpy plainClicks(form.field, SIGNAL(clicked()));
     const QPoint outside(form.field->width() + 20, form.field->height() / 2);
 
-    for (const QString &step : steps.split(QStringLiteral(", "))) {
-        const QStringList parts = step.split(QLatin1Char(' '));
-        const QPoint pos
-            = parts.at(1) == QLatin1String("out") ? outside : form.at(parts.at(1).toInt());
-        const QChar action = parts.at(0).at(0);
-        const Qt::MouseButton button = action.isUpper() ? Qt::RightButton : Qt::LeftButton;
-        if (action.toLower() == QLatin1Char('p')) {
-            QTest::mousePress(form.field, button, {}, pos);
-            // Until it has the focus, the press must not reach the line edit.
-            if (!focusedFirst)
-                QCOMPARE(form.field->cursorPosition(), 0);
-        } else if (action.toLower() == QLatin1Char('r')) {
-            QTest::mouseRelease(form.field, button, {}, pos);
-        } else {
-            // QTest's moves carry no buttons and its double clicks come with a
-            // press, so these events are made as the platform sends them.
-            const bool move = action == QLatin1Char('m');
-            QMouseEvent event(move ? QEvent::MouseMove : QEvent::MouseButtonDblClick, pos,
-                              form.field->mapToGlobal(pos), move ? Qt::NoButton : Qt::LeftButton,
-                              Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(form.field, &event);
-            if (move && !focusedFirst)
-                QVERIFY(!form.field->hasSelectedText());
-        }
-    }
+    playMouseSteps(form.field, steps, [&](const QString &where) {
+        return where == QLatin1String("out") ? outside : form.at(where.toInt());
+    });
     // Every signal tells whether the field had the focus when the press began.
     QStringList expected;
-    for (const QString &name : signalNames.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        expected.append(QStringLiteral("%1(%2)").arg(name).arg(focusedFirst));
+    for (const QString &name : signalNames.split(u' ', Qt::SkipEmptyParts))
+        expected.append(name + u' ' + QString::number(focusedFirst));
     QCOMPARE(form.log, expected);
-    QCOMPARE(pressed.count(), int(signalNames.count(QStringLiteral("pressed"))));
-    QCOMPARE(released.count(), int(signalNames.count(QStringLiteral("released"))));
-    QCOMPARE(clicked.count(), int(signalNames.count(QStringLiteral("clicked"))));
+    QCOMPARE(plainClicks.count(), int(signalNames.count(QStringLiteral("clicked"))));
     QCOMPARE(form.field->hasFocus(), focusedAfter);
     QCOMPARE(form.field->cursorPosition(), cursorAfter);
     QCOMPARE(form.field->selectedText(), selected);
@@ -230,37 +179,29 @@ void tst_ClickToEdit::coloursFollowFocusAndEnabledState()
 {
     Form form;
     QVERIFY(form.showWithFocusElsewhere());
-    // Nothing is applied before the first focus or enabled-state change.
-    QVERIFY(form.textColour() != QColor(Qt::darkBlue));
-
+    const QString normal = colours(Qt::darkBlue, Qt::yellow);
+    const QString focus = colours(Qt::yellow, Qt::darkBlue);
     QTest::keyClick(form.other, Qt::Key_Tab);
     QVERIFY(form.field->hasFocus());
-    QCOMPARE(form.textColour(), QColor(Qt::white));
-    QCOMPARE(form.baseColour(), QColor(Qt::darkGreen));
+    QCOMPARE(form.colours(), focus);
     QCOMPARE(form.log, QStringList());
-
     form.other->setFocus(Qt::OtherFocusReason);
-    QCOMPARE(form.textColour(), QColor(Qt::darkBlue));
-    QCOMPARE(form.baseColour(), QColor(Qt::yellow));
+    QCOMPARE(form.colours(), normal);
 
     QTest::keyClick(form.other, Qt::Key_Tab);
     form.field->setEnabled(false);
     QVERIFY(!form.field->hasFocus());
-    QCOMPARE(form.textColour(), QColor(Qt::gray));
-    QCOMPARE(form.baseColour(), QColor(Qt::lightGray));
-    // The colours hold in every colour group, not just the current one.
-    QCOMPARE(form.field->palette().color(QPalette::Inactive, QPalette::Text), QColor(Qt::gray));
-
+    QCOMPARE(form.colours(), colours(Qt::gray, Qt::lightGray));
     form.field->setEnabled(true);
-    QCOMPARE(form.textColour(), QColor(Qt::darkBlue));
-    QCOMPARE(form.baseColour(), QColor(Qt::yellow));
+    QCOMPARE(form.colours(), normal);
 
-    // A changed brush shows from the next state change on.
-    form.field->setActiveTextBrush(QColor(Qt::magenta));
-    QCOMPARE(form.textColour(), QColor(Qt::darkBlue));
+    // A changed brush shows from the next state change on. The property
+    // reaches the setter.
+    QVERIFY(form.field->setProperty("activeTextBrush", QBrush(Qt::magenta)));
+    QCOMPARE(form.colours(), normal);
     QTest::keyClick(form.other, Qt::Key_Tab);
     form.other->setFocus(Qt::OtherFocusReason);
-    QCOMPARE(form.textColour(), QColor(Qt::magenta));
+    QCOMPARE(form.colours(), colours(Qt::magenta, Qt::yellow));
 }
 
 void tst_ClickToEdit::contextMenuIsSuppressedDuringPress()

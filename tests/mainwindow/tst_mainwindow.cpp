@@ -1,32 +1,68 @@
 // SPDX-FileCopyrightText: 2026 The picturebook developers
 // SPDX-License-Identifier: MIT
 
+#include "app/fontsetup.h"
 #include "app/mainwindow.h"
 #include "app/soundplayer.h"
 #include "novel/formnovel.h"
 #include "pages/formcontents.h"
 #include "pages/formtitle.h"
+#include "scenario/cp932.h"
+#include "scenario/tovane.h"
 #include "testwav.h"
 
-#include <QDir>
+#include <QFontDatabase>
+#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 
 namespace {
 
 using Visibility = QList<bool>; // title, contents, novel
 
-Visibility visibility(const MainWindow &window)
+// Notes which record the reading page is on each time it is painted.
+class PaintLog : public QObject
 {
-    return { window.findChild<FormTitle *>()->isVisibleTo(&window),
-             window.findChild<FormContents *>()->isVisibleTo(&window),
-             window.findChild<FormNovel *>()->isVisibleTo(&window) };
-}
+public:
+    explicit PaintLog(FormNovel *page) { page->installEventFilter(this); }
 
-void requestPage(MainWindow &window, int page)
+    QList<int> records;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            records << static_cast<FormNovel *>(watched)->currentRecordIndex();
+        return false;
+    }
+};
+
+// The reader as a user meets it: the window, its three pages and its music.
+struct Reader
 {
-    QVERIFY(QMetaObject::invokeMethod(&window, "SlotsChangePage", Q_ARG(int, page)));
-}
+    MainWindow window;
+    FormTitle *title = window.findChild<FormTitle *>();
+    FormContents *contents = window.findChild<FormContents *>();
+    FormNovel *novel = window.findChild<FormNovel *>();
+    SoundPlayer *sound = title->sound;
+
+    bool show()
+    {
+        window.show();
+        window.activateWindow();
+        return QTest::qWaitForWindowActive(&window);
+    }
+
+    Visibility visibility() const
+    {
+        return { title->isVisibleTo(&window), contents->isVisibleTo(&window),
+                 novel->isVisibleTo(&window) };
+    }
+
+    QPushButton *button(const char *name) const { return window.findChild<QPushButton *>(name); }
+    void click(const char *name) const { QTest::mouseClick(button(name), Qt::LeftButton); }
+    QString music(const QString &file) const { return QDir::current().filePath("music/" + file); }
+};
 
 } // namespace
 
@@ -38,15 +74,19 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
 
-    void startsOnTheTitlePageInAFixedWindow();
-    void titleMusicPlaysFromStartUpOnThePlayerEveryPageShares();
-    void pageRequests_data();
-    void pageRequests();
-    void pageSwitchingLeavesTheMusicAlone();
+    void startsOnTheTitlePageWithItsMusicInAFixedWindow();
+    void pageRequestsLeaveTheMusicAlone_data();
+    void pageRequestsLeaveTheMusicAlone();
+    void clicksBesideTheButtonsDoNothing_data();
+    void clicksBesideTheButtonsDoNothing();
+    void everyStoryIsReadToItsEndAndOpensAgainAtItsStart_data();
+    void everyStoryIsReadToItsEndAndOpensAgainAtItsStart();
+    void everyFontThePagesAskForShowsJapanese();
 
 private:
     QString m_originalDir;
     QTemporaryDir m_workDir;
+    QString m_bundledFamily;
 };
 
 void tst_MainWindow::initTestCase()
@@ -55,6 +95,7 @@ void tst_MainWindow::initTestCase()
     QVERIFY(writeMusicFolder(m_workDir.path()));
     m_originalDir = QDir::currentPath();
     QVERIFY(QDir::setCurrent(m_workDir.path()));
+    m_bundledFamily = FontSetup::install();
 }
 
 void tst_MainWindow::cleanupTestCase()
@@ -62,50 +103,42 @@ void tst_MainWindow::cleanupTestCase()
     QDir::setCurrent(m_originalDir);
 }
 
-void tst_MainWindow::startsOnTheTitlePageInAFixedWindow()
+void tst_MainWindow::startsOnTheTitlePageWithItsMusicInAFixedWindow()
 {
-    MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    Reader r;
+    QCOMPARE(r.sound->source(), r.music("title.wav"));
+    QVERIFY(r.sound->isPlaying());
+    QVERIFY(r.show());
+    QCOMPARE(r.window.windowTitle(), QStringLiteral("MainWindow"));
+    QCOMPARE(r.visibility(), Visibility({ true, false, false }));
 
-    QCOMPARE(window.size(), QSize(800, 600));
-    QCOMPARE(window.windowTitle(), QStringLiteral("MainWindow"));
-    QCOMPARE(visibility(window), Visibility({ true, false, false }));
-    QCOMPARE(window.findChild<FormContents *>()->storyNumber, 0);
-
-    auto *title = window.findChild<FormTitle *>();
-    QCOMPARE(title->geometry(), QRect(0, 0, 800, 600));
     // The window's bars lie hidden under the page: what lies at the top
     // edge, the middle and the bottom edge all belongs to the title page.
     for (const QPoint &p : { QPoint(400, 5), QPoint(5, 30), QPoint(400, 300), QPoint(795, 595) }) {
-        QWidget *hit = window.childAt(p);
-        QVERIFY2(hit && (hit == title || title->isAncestorOf(hit)),
+        QWidget *hit = r.window.childAt(p);
+        QVERIFY2(hit && (hit == r.title || r.title->isAncestorOf(hit)),
                  qPrintable(QStringLiteral("at %1,%2").arg(p.x()).arg(p.y())));
     }
+    // Its one button to be seen is the way in.
+    QList<QPushButton *> shown;
+    for (QPushButton *button : r.title->findChildren<QPushButton *>()) {
+        if (button->isVisible())
+            shown << button;
+    }
+    QCOMPARE(shown, QList<QPushButton *>({ r.button("PB_Start") }));
 
-    window.resize(1024, 768);
-    QCOMPARE(window.size(), QSize(800, 600));
-    window.resize(320, 200);
-    QCOMPARE(window.size(), QSize(800, 600));
+    for (const QSize &size :
+         { QSize(800, 600), QSize(1024, 768), QSize(1000, 600), QSize(320, 200) }) {
+        r.window.resize(size);
+        QCOMPARE(r.window.size(), QSize(800, 600));
+    }
 }
 
-void tst_MainWindow::titleMusicPlaysFromStartUpOnThePlayerEveryPageShares()
-{
-    MainWindow window;
-    SoundPlayer *sound = window.findChild<FormTitle *>()->sound;
-    QVERIFY(sound);
-    QCOMPARE(window.findChild<FormContents *>()->sound, sound);
-    QCOMPARE(window.findChild<FormNovel *>()->sound, sound);
-    QCOMPARE(sound->source(), QDir(m_workDir.path()).filePath("music/title.wav"));
-    QTRY_VERIFY(sound->isPlaying());
-}
-
-void tst_MainWindow::pageRequests_data()
+void tst_MainWindow::pageRequestsLeaveTheMusicAlone_data()
 {
     QTest::addColumn<QList<int>>("requests");
     QTest::addColumn<Visibility>("expected");
 
-    QTest::newRow("nothing asked") << QList<int> {} << Visibility { true, false, false };
     QTest::newRow("contents") << QList<int> { 1 } << Visibility { false, true, false };
     QTest::newRow("novel") << QList<int> { 2 } << Visibility { false, false, true };
     QTest::newRow("title again") << QList<int> { 1, 0 } << Visibility { true, false, false };
@@ -119,31 +152,147 @@ void tst_MainWindow::pageRequests_data()
     QTest::newRow("-1 ignored") << QList<int> { 2, -1 } << Visibility { false, false, true };
 }
 
-void tst_MainWindow::pageRequests()
+void tst_MainWindow::pageRequestsLeaveTheMusicAlone()
 {
     QFETCH(QList<int>, requests);
     QFETCH(Visibility, expected);
 
-    MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    Reader r;
+    QVERIFY(r.show());
     for (int page : requests)
-        requestPage(window, page);
-    QCOMPARE(visibility(window), expected);
+        QVERIFY(QMetaObject::invokeMethod(&r.window, "SlotsChangePage", Q_ARG(int, page)));
+    QCOMPARE(r.visibility(), expected);
+    QCOMPARE(r.sound->source(), r.music("title.wav"));
+    QVERIFY(r.sound->isPlaying());
 }
 
-void tst_MainWindow::pageSwitchingLeavesTheMusicAlone()
+void tst_MainWindow::clicksBesideTheButtonsDoNothing_data()
+{
+    QTest::addColumn<bool>("onContents");
+    QTest::addColumn<QPoint>("pos");
+
+    QTest::newRow("title: top left") << false << QPoint(10, 10);
+    QTest::newRow("title: just left of the button") << false << QPoint(255, 260);
+    QTest::newRow("title: just below the button") << false << QPoint(400, 305);
+    QTest::newRow("title: where the hidden music button lies") << false << QPoint(377, 411);
+    QTest::newRow("contents: heading") << true << QPoint(400, 100);
+    QTest::newRow("contents: picture") << true << QPoint(600, 300);
+    QTest::newRow("contents: between two buttons") << true << QPoint(230, 270);
+    QTest::newRow("contents: right of the column") << true << QPoint(340, 230);
+}
+
+void tst_MainWindow::clicksBesideTheButtonsDoNothing()
+{
+    QFETCH(bool, onContents);
+    QFETCH(QPoint, pos);
+
+    Reader r;
+    QVERIFY(r.show());
+    if (onContents)
+        r.click("PB_Start");
+    const Visibility before = r.visibility();
+    QWidget *target = r.window.childAt(pos);
+    QVERIFY(target && !qobject_cast<QPushButton *>(target));
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&r.window, pos));
+    QCOMPARE(r.visibility(), before);
+    QCOMPARE(r.sound->source(), r.music("title.wav"));
+}
+
+void tst_MainWindow::everyStoryIsReadToItsEndAndOpensAgainAtItsStart_data()
+{
+    QTest::addColumn<QByteArray>("button");
+    QTest::addColumn<QString>("track");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QByteArray>("reopen");
+    QTest::addColumn<QString>("reopenTrack");
+
+    QTest::newRow("top") << QByteArray("PB_Ruvello") << "1.wav" << 51 << QByteArray("PB_Sorinda")
+                         << "2.wav";
+    QTest::newRow("middle") << QByteArray("PB_Novel") << "0.wav" << 51 << QByteArray("PB_Ruvello")
+                            << "1.wav";
+    QTest::newRow("bottom, twice")
+        << QByteArray("PB_Sorinda") << "2.wav" << 40 << QByteArray("PB_Sorinda") << "2.wav";
+}
+
+void tst_MainWindow::everyStoryIsReadToItsEndAndOpensAgainAtItsStart()
+{
+    QFETCH(QByteArray, button);
+    QFETCH(QString, track);
+    QFETCH(int, count);
+    QFETCH(QByteArray, reopen);
+    QFETCH(QString, reopenTrack);
+
+    Reader r;
+    QVERIFY(r.show());
+    r.click("PB_Start");
+    QCOMPARE(r.visibility(), Visibility({ false, true, false }));
+    QVERIFY(r.sound->isPlaying());
+    // Each caption names a story and its author.
+    QVERIFY2(r.button(button)->text().contains(" by "), qPrintable(r.button(button)->text()));
+
+    r.click(button);
+    QCOMPARE(r.visibility(), Visibility({ false, false, true }));
+    QCOMPARE(r.sound->source(), r.music(track));
+    QVERIFY(r.sound->isPlaying());
+    QCOMPARE(r.novel->currentRecordIndex(), 0);
+    QCOMPARE(r.novel->currentScenario()->count, count);
+    QPushButton *next = r.button("PB_Page");
+    // Opening a story gives Next the focus, so the space bar works from the
+    // first line on; a click keeps it there.
+    QVERIFY(next->hasFocus());
+    PaintLog log(r.novel);
+    for (int i = 1; i < count; ++i) {
+        log.records.clear();
+        if (i % 2 == 0)
+            QTest::mouseClick(next, Qt::LeftButton);
+        else
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(r.novel->currentRecordIndex(), i);
+        QCOMPARE(r.novel->accessibleName(),
+                 displayText(r.novel->currentScenario()->records[i].text));
+        // Painted inside the click, not left to a later update.
+        QVERIFY2(log.records.contains(i), qPrintable(QString::number(i)));
+    }
+    QCOMPARE(r.visibility(), Visibility({ false, false, true }));
+
+    log.records.clear();
+    QTest::mouseClick(next, Qt::LeftButton);
+    QCOMPARE(r.visibility(), Visibility({ false, true, false }));
+    QVERIFY(!r.sound->isPlaying());
+    QCOMPARE(r.sound->source(), r.music(track));
+    QApplication::processEvents();
+    QVERIFY(!log.records.contains(count));
+
+    // Opening a story again, the same or another, starts it from its first
+    // record and its tune from the beginning.
+    r.click(reopen);
+    QCOMPARE(r.visibility(), Visibility({ false, false, true }));
+    QCOMPARE(r.sound->source(), r.music(reopenTrack));
+    QVERIFY(r.sound->isPlaying());
+    QCOMPARE(r.novel->currentRecordIndex(), 0);
+    QTest::mouseClick(next, Qt::LeftButton);
+    QCOMPARE(r.novel->accessibleName(), displayText(r.novel->currentScenario()->records[1].text));
+}
+
+// The families the forms ask for belong to another platform; whatever the
+// system has, each must end in a font that can show Japanese, with the
+// bundled font as the last resort.
+void tst_MainWindow::everyFontThePagesAskForShowsJapanese()
 {
     MainWindow window;
-    window.show();
-    SoundPlayer *sound = window.findChild<FormTitle *>()->sound;
-    QTRY_VERIFY(sound->isPlaying());
-    const QString title = sound->source();
-
-    for (int page : { 1, 2, 1, 0, 5 }) {
-        requestPage(window, page);
-        QCOMPARE(sound->source(), title);
-        QVERIFY(sound->isPlaying());
+    QSet<QString> families;
+    for (const QWidget *widget : window.findChildren<QWidget *>())
+        families.insert(widget->font().family());
+    families.remove(QApplication::font().family());
+    QCOMPARE(families.size(), 3);
+    for (const QString &family : std::as_const(families)) {
+        const QFontMetrics metrics(QFont(family, 20));
+        // hiragana, katakana, a common kanji and the corner brackets of speech
+        for (char32_t c : { U'あ', U'オ', U'花', U'「', U'』' })
+            QVERIFY2(metrics.inFontUcs4(c), qPrintable(family));
+        const QStringList chain = QFont::substitutes(family);
+        if (!QFontDatabase::families().contains(family))
+            QCOMPARE(chain.value(chain.size() - 1), m_bundledFamily.toLower());
     }
 }
 

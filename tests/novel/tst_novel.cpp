@@ -9,7 +9,6 @@
 #include "scenario/tovane.h"
 
 #include <QAccessible>
-#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
@@ -20,41 +19,32 @@ namespace {
 
 QString nameFor(int speaker)
 {
-    if (speaker == 2)
-        return fromCp932(brideName);
-    if (speaker == 3)
-        return fromCp932(wolfName);
-    return QString();
+    return speaker == 2 ? fromCp932(brideName) : speaker == 3 ? fromCp932(wolfName) : QString();
 }
 
-// A Tovane table that counts its own destruction, so that the test can see
-// when the page lets go of it.
-class CountedTable : public Tovane
+QString shownName(const FormNovel &page)
 {
-public:
-    explicit CountedTable(int *destroyed)
-        : m_destroyed(destroyed)
-    {
-    }
-    ~CountedTable() override { ++*m_destroyed; }
-
-private:
-    int *m_destroyed;
-};
-
-QLabel *nameLabel(FormNovel &page)
-{
-    return page.findChild<QLabel *>(QStringLiteral("LB_Name"));
+    return page.findChild<QLabel *>(QStringLiteral("LB_Name"))->text();
 }
 
-QLabel *sentenceLabel(FormNovel &page)
-{
-    return page.findChild<QLabel *>(QStringLiteral("LB_Sent"));
-}
-
-void clickNext(FormNovel &page)
+void clickNext(const FormNovel &page)
 {
     QTest::mouseClick(page.findChild<QPushButton *>(QStringLiteral("PB_Page")), Qt::LeftButton);
+}
+
+// The page of one record on the black background, as a screen of twice the
+// usual density shows it.
+QImage paintAtDoubleDensity(int background, const QByteArray &text)
+{
+    auto table = std::make_unique<Tovane>();
+    table->setRecord(0, background, 1, -1, -1, QString::fromLatin1(text));
+    FormNovel page;
+    page.setScenario(std::move(table));
+    QImage image(1600, 1200, QImage::Format_ARGB32);
+    image.setDevicePixelRatio(2);
+    image.fill(Qt::transparent);
+    page.render(&image);
+    return image;
 }
 
 } // namespace
@@ -64,16 +54,15 @@ class tst_Novel : public QObject
     Q_OBJECT
 
 private slots:
-    void newPageShowsTheDefaultStorysFirstRecordWithOnlyTheNameBoxAndNext();
-    void selectStoryStartsAtTheFirstRecordOfTheStoryOrOfTheTableItKeeps_data();
-    void selectStoryStartsAtTheFirstRecordOfTheStoryOrOfTheTableItKeeps();
+    void newPageShowsTheFirstRecordWithOnlyTheNameBoxAndNext();
+    void selectStoryStartsAtTheFirstRecord_data();
+    void selectStoryStartsAtTheFirstRecord();
     void speakerIdSetsTheName_data();
     void speakerIdSetsTheName();
-    void sentenceIsDecodedFromItsBytes();
-    void accessibleTextFollowsTheRecord();
+    void pageIsPaintedAtTheScreensDensity();
 };
 
-void tst_Novel::newPageShowsTheDefaultStorysFirstRecordWithOnlyTheNameBoxAndNext()
+void tst_Novel::newPageShowsTheFirstRecordWithOnlyTheNameBoxAndNext()
 {
     FormNovel page;
     page.show();
@@ -81,88 +70,64 @@ void tst_Novel::newPageShowsTheDefaultStorysFirstRecordWithOnlyTheNameBoxAndNext
     QCOMPARE(page.size(), QSize(800, 600));
     QVERIFY(page.currentScenario() && typeid(*page.currentScenario()) == typeid(Tovane));
     QCOMPARE(page.currentRecordIndex(), 0);
-    const ScenarioRecord &first = page.currentScenario()->records[0];
-    QCOMPARE(nameLabel(page)->text(), nameFor(first.speaker));
-    QCOMPARE(sentenceLabel(page)->text(), displayText(first.text));
-    QVERIFY(!sentenceLabel(page)->text().isEmpty());
+    QCOMPARE(shownName(page), nameFor(page.currentScenario()->records[0].speaker));
 
     // The page paints the figures and the line itself; of its children only
     // the name box and Next show.
-    const QStringList shown
-        = { QStringLiteral("frame_2"), QStringLiteral("LB_Name"), QStringLiteral("PB_Page") };
+    const QStringList shown { "frame_2", "LB_Name", "PB_Page" };
     for (const char *name :
          { "frame_2", "LB_Name", "PB_Page", "frame", "LB_Sent", "label", "label_2" }) {
         QWidget *child = page.findChild<QWidget *>(QLatin1String(name));
         QVERIFY2(child && child->isVisible() == shown.contains(QLatin1String(name)), name);
     }
-    auto *next = page.findChild<QPushButton *>(QStringLiteral("PB_Page"));
-    QCOMPARE(next->text(), QStringLiteral("Next"));
-    QCOMPARE(next->focusPolicy(), Qt::ClickFocus);
-
-    // White name over the box's translucent black.
-    auto *nameBox = page.findChild<QFrame *>(QStringLiteral("frame_2"));
-    QCOMPARE(nameBox->palette().color(QPalette::Active, QPalette::Window), QColor(0, 0, 0, 160));
-    QCOMPARE(nameLabel(page)->palette().color(QPalette::Active, QPalette::WindowText),
-             QColor(Qt::white));
+    QCOMPARE(page.findChild<QPushButton *>(QStringLiteral("PB_Page"))->text(),
+             QStringLiteral("Next"));
 }
 
-void tst_Novel::selectStoryStartsAtTheFirstRecordOfTheStoryOrOfTheTableItKeeps_data()
+void tst_Novel::selectStoryStartsAtTheFirstRecord_data()
 {
     QTest::addColumn<int>("story");
     QTest::addColumn<QByteArray>("className");
     QTest::addColumn<int>("count");
-    QTest::addColumn<bool>("released");
 
-    QTest::newRow("story 0") << 0 << QByteArray(typeid(Ruvello).name()) << 51 << true;
-    QTest::newRow("story 1") << 1 << QByteArray(typeid(Tovane).name()) << 51 << true;
-    QTest::newRow("story 2") << 2 << QByteArray(typeid(Sorinda).name()) << 40 << true;
-    QTest::newRow("3 keeps the table")
-        << 3 << QByteArray(typeid(CountedTable).name()) << 51 << false;
-    QTest::newRow("-1 keeps the table")
-        << -1 << QByteArray(typeid(CountedTable).name()) << 51 << false;
+    QTest::newRow("story 0") << 0 << QByteArray(typeid(Ruvello).name()) << 51;
+    QTest::newRow("story 1") << 1 << QByteArray(typeid(Tovane).name()) << 51;
+    QTest::newRow("story 2") << 2 << QByteArray(typeid(Sorinda).name()) << 40;
+    // Not a story: the page goes on with the table it holds.
+    QTest::newRow("3") << 3 << QByteArray(typeid(Sorinda).name()) << 40;
+    QTest::newRow("-1") << -1 << QByteArray(typeid(Sorinda).name()) << 40;
 }
 
-void tst_Novel::selectStoryStartsAtTheFirstRecordOfTheStoryOrOfTheTableItKeeps()
+// The line is painted, not a label: the page names it and its speaker for a
+// screen reader, from the first line of a story on.
+void tst_Novel::selectStoryStartsAtTheFirstRecord()
 {
     QFETCH(int, story);
     QFETCH(QByteArray, className);
     QFETCH(int, count);
-    QFETCH(bool, released);
 
-    int destroyed = 0;
-    auto page = std::make_unique<FormNovel>();
-    page->show();
-    QVERIFY(QTest::qWaitForWindowExposed(page.get()));
-    page->selectStory(story);
-    const int speaker = page->currentScenario()->records[0].speaker;
-    // A table of the test's own, read a little way, under the same story number.
-    page->setScenario(std::make_unique<CountedTable>(&destroyed));
-    clickNext(*page);
-    clickNext(*page);
-    QCOMPARE(page->currentRecordIndex(), 2);
+    FormNovel page;
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    page.selectStory(2);
+    clickNext(page);
+    clickNext(page);
     // Start from a name that record 0 must replace.
-    page->showSpeaker(speaker == 3 ? 2 : 3);
-    const QString sentenceBefore = sentenceLabel(*page)->text();
+    page.showSpeaker(3);
 
-    page->selectStory(story);
-
-    QCOMPARE(destroyed, released ? 1 : 0);
-    const Tovane *table = page->currentScenario();
+    page.selectStory(story);
+    const Tovane *table = page.currentScenario();
     QCOMPARE(QByteArray(typeid(*table).name()), className);
     QCOMPARE(table->count, count);
-    QCOMPARE(page->currentRecordIndex(), 0);
-    QCOMPARE(nameLabel(*page)->text(), nameFor(speaker));
-    // Only the name follows the new story; the line is painted from the record.
-    QCOMPARE(sentenceLabel(*page)->text(), sentenceBefore);
-    QVERIFY(sentenceBefore != displayText(table->records[0].text));
-
-    // The page goes on reading the table it holds, and lets go of it when it goes.
-    clickNext(*page);
-    QCOMPARE(page->currentRecordIndex(), 1);
-    QCOMPARE(sentenceLabel(*page)->text(), displayText(table->records[1].text));
-    QVERIFY(!page->grab().isNull());
-    page.reset();
-    QCOMPARE(destroyed, 1);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&page);
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(page.currentRecordIndex(), i);
+        if (table->records[i].speaker > 0)
+            QCOMPARE(shownName(page), nameFor(table->records[i].speaker));
+        QCOMPARE(accessible->text(QAccessible::Name), displayText(table->records[i].text));
+        QCOMPARE(accessible->text(QAccessible::Description), shownName(page));
+        clickNext(page);
+    }
 }
 
 void tst_Novel::speakerIdSetsTheName_data()
@@ -180,7 +145,6 @@ void tst_Novel::speakerIdSetsTheName_data()
     QTest::newRow("0 keeps the bride") << 2 << 0 << bride;
     QTest::newRow("0 keeps the empty name") << 1 << 0 << QString();
     QTest::newRow("-1 keeps the name") << 2 << -1 << bride;
-    QTest::newRow("4 keeps the bride") << 2 << 4 << bride;
     QTest::newRow("4 keeps the wolf") << 3 << 4 << wolf;
 }
 
@@ -193,41 +157,43 @@ void tst_Novel::speakerIdSetsTheName()
     FormNovel page;
     page.showSpeaker(before);
     page.showSpeaker(speaker);
-    QCOMPARE(nameLabel(page)->text(), expected);
+    QCOMPARE(shownName(page), expected);
 }
 
-void tst_Novel::sentenceIsDecodedFromItsBytes()
+// The pictures are scaled up whole and the text is drawn at the screen's own
+// density, so that it stays sharp.
+void tst_Novel::pageIsPaintedAtTheScreensDensity()
 {
-    FormNovel page;
-    // "あい" and a line feed, stored one byte per character.
-    page.setSentence(QString::fromLatin1("\x82\xa0\n\x82\xa2"));
-    QCOMPARE(sentenceLabel(page)->text(), QStringLiteral(u"あ\nい"));
-
-    // The two names are two characters each once decoded.
-    QCOMPARE(fromCp932(brideName).size(), 2);
-    QCOMPARE(fromCp932(wolfName).size(), 2);
-}
-
-void tst_Novel::accessibleTextFollowsTheRecord()
-{
-    FormNovel page;
-    page.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&page));
-    page.selectStory(0);
-
-    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&page);
-    QVERIFY(accessible);
-    for (int i = 0; i < 4; ++i) {
-        const ScenarioRecord &record = page.currentScenario()->records[i];
-        QCOMPARE(accessible->text(QAccessible::Name), displayText(record.text));
-        QCOMPARE(accessible->text(QAccessible::Description), nameLabel(page)->text());
-        clickNext(page);
+    const QImage background(QStringLiteral(":/back/pict/tyuuka.png"));
+    const QImage page = paintAtDoubleDensity(0, {});
+    // Each picture pixel covers a block of four device pixels.
+    for (int y = 0; y < 430; y += 7) {
+        for (int x = 0; x < 800; x += 7) {
+            if (QRect(10, 370, 131, 51).contains(x, y))
+                continue; // the name box
+            QCOMPARE(page.pixel(2 * x, 2 * y), background.pixel(x, y));
+            QCOMPARE(page.pixel(2 * x + 1, 2 * y + 1), background.pixel(x, y));
+        }
     }
 
-    // A newly opened story is described from its first line, not the last one read.
-    page.selectStory(2);
-    QCOMPARE(accessible->text(QAccessible::Name),
-             displayText(page.currentScenario()->records[0].text));
+    // "あいうえお" on the black background: white strokes on a dark box. A
+    // page composed at the logical size and scaled up would repeat every
+    // pixel over a two-by-two block; strokes drawn at the screen's density
+    // change sharply inside such blocks.
+    const QImage text = paintAtDoubleDensity(1, "\x82\xa0\x82\xa2\x82\xa4\x82\xa6\x82\xa8");
+    int sharpInsideBlocks = 0;
+    QRect ink;
+    for (int y = 2 * 440; y < 2 * 580; ++y) {
+        for (int x = 2 * 20; x < 2 * 400; x += 2) {
+            const int left = qGray(text.pixel(x, y)), right = qGray(text.pixel(x + 1, y));
+            sharpInsideBlocks += qAbs(left - right) > 150;
+            if (qMax(left, right) > 128)
+                ink |= QRect(x / 2, y / 2, 1, 1);
+        }
+    }
+    QVERIFY2(sharpInsideBlocks > 20, qPrintable(QString::number(sharpInsideBlocks)));
+    // In the 20-point bold face the kana stand about 25 pixels tall.
+    QVERIFY2(ink.height() >= 20, qPrintable(QString::number(ink.height())));
 }
 
 QTEST_MAIN(tst_Novel)

@@ -34,10 +34,8 @@ bool looksAlike(const QImage &a, const QImage &b)
         return false;
     qint64 differing = 0;
     for (int y = 0; y < a.height(); ++y) {
-        const auto *pa = reinterpret_cast<const QRgb *>(a.constScanLine(y));
-        const auto *pb = reinterpret_cast<const QRgb *>(b.constScanLine(y));
         for (int x = 0; x < a.width(); ++x)
-            differing += pa[x] != pb[x];
+            differing += a.pixel(x, y) != b.pixel(x, y);
     }
     return differing * 100 < qint64(a.width()) * a.height() * 3;
 }
@@ -48,6 +46,11 @@ const char *const keys[] = { "space", "Return", "Tab",  "shift+Tab", "Escape", "
                              "Right", "Up",     "Down", "Home",      "End",    "Page_Down",
                              "a",     "z",      "1",    "BackSpace", "Delete", "ctrl+a" };
 
+QPoint centreOf(const QWidget &page, const char *button)
+{
+    return page.findChild<QPushButton *>(QLatin1String(button))->geometry().center();
+}
+
 } // namespace
 
 class tst_Soak : public QObject
@@ -57,23 +60,26 @@ class tst_Soak : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
-
     void randomInputLeavesReaderRunningQuietAndAnswering();
 
 private:
     bool clickAt(QPoint inWindow) const { return m_display.click(m_window.topLeft() + inWindow); }
+    void xdotool(const QStringList &command, bool *ok) const
+    {
+        ChildProcess::run(QStringLiteral("xdotool"), command,
+                          m_display.environment(QProcessEnvironment::systemEnvironment()), ok,
+                          60000);
+    }
     bool waitUntilIdle();
     QByteArray errorOutput() const;
-    void movePointerAway() const;
-    bool showsOtherThan(const QImage &page) const;
-    bool showsContents() const;
+    // With the pointer out of the window, so that no button is drawn hovered.
+    QImage page() const;
     int nextClicksToContents();
 
     QTemporaryDir m_runtime { QStringLiteral("/tmp/pb-soak.XXXXXX") };
     VirtualDisplay m_display;
     SoundServer m_sound;
     QProcess m_reader;
-    QString m_stderrFile;
     QRect m_window;
     QPoint m_start, m_next;
     QList<QPoint> m_stories;
@@ -88,42 +94,34 @@ void tst_Soak::initTestCase()
 
     // The buttons' places come from the pages' own forms; the pages sit at
     // the top left of the window.
-    {
-        FormTitle title;
-        FormContents contents;
-        FormNovel novel;
-        m_start = title.findChild<QPushButton *>(QStringLiteral("PB_Start"))->geometry().center();
-        for (const char *name : { "PB_Ruvello", "PB_Novel", "PB_Sorinda" })
-            m_stories
-                << contents.findChild<QPushButton *>(QLatin1String(name))->geometry().center();
-        m_next = novel.findChild<QPushButton *>(QStringLiteral("PB_Page"))->geometry().center();
-    }
+    m_start = centreOf(FormTitle(), "PB_Start");
+    const FormContents contents;
+    for (const char *name : { "PB_Ruvello", "PB_Novel", "PB_Sorinda" })
+        m_stories << centreOf(contents, name);
+    m_next = centreOf(FormNovel(), "PB_Page");
 
     QString error;
     QVERIFY2(m_display.start(&error), qPrintable(error));
     QVERIFY2(m_sound.start(m_runtime.path(), &error), qPrintable(error));
-
-    m_stderrFile = m_runtime.filePath(QStringLiteral("reader.err"));
     ChildProcess::endWithTest(m_reader);
     m_reader.setProcessEnvironment(
         m_sound.environment(m_display.environment(QProcessEnvironment::systemEnvironment())));
     m_reader.setWorkingDirectory(QFileInfo(program).absolutePath());
     m_reader.setStandardOutputFile(QProcess::nullDevice());
-    m_reader.setStandardErrorFile(m_stderrFile);
+    m_reader.setStandardErrorFile(m_runtime.filePath(QStringLiteral("reader.err")));
     m_reader.start(program, {});
     QVERIFY2(m_reader.waitForStarted(10000), qPrintable(m_reader.errorString()));
 
     QTRY_VERIFY_WITH_TIMEOUT(
         !(m_window = m_display.findWindow(QStringLiteral("MainWindow"))).isEmpty(), 30000);
-    movePointerAway();
+    page();
     QVERIFY(waitUntilIdle());
-    const QImage titlePage = m_display.grab(m_window);
+    const QImage titlePage = page();
     QVERIFY(!titlePage.isNull());
     QVERIFY(clickAt(m_start));
-    QTRY_VERIFY_WITH_TIMEOUT(showsOtherThan(titlePage), 10000);
-    movePointerAway();
+    QTRY_VERIFY_WITH_TIMEOUT(!looksAlike(page(), titlePage), 10000);
     QVERIFY(waitUntilIdle());
-    m_contentsPage = m_display.grab(m_window);
+    m_contentsPage = page();
     QVERIFY(!m_contentsPage.isNull());
 }
 
@@ -146,15 +144,14 @@ void tst_Soak::randomInputLeavesReaderRunningQuietAndAnswering()
     QRandomGenerator random(seed);
 
     const QList<QPoint> buttons = QList<QPoint> { m_start, m_next } + m_stories;
-    const QProcessEnvironment env = m_display.environment(QProcessEnvironment::systemEnvironment());
     for (int sent = 0; sent < events;) {
         QStringList command;
         for (int i = 0; i < 100 && sent < events; ++i, ++sent) {
             const int kind = random.bounded(100);
             if (kind < 20) {
-                command << QStringList { "key", "--delay", "10",
-                                         QLatin1String(
-                                             keys[random.bounded(int(std::size(keys)))]) };
+                command << "key"
+                        << "--delay"
+                        << "10" << QLatin1String(keys[random.bounded(int(std::size(keys)))]);
                 continue;
             }
             QPoint at = m_window.topLeft();
@@ -167,18 +164,22 @@ void tst_Soak::randomInputLeavesReaderRunningQuietAndAnswering()
                 at = QPoint(random.bounded(1024), random.bounded(768));
             // xdotool waits 100 ms after a click unless told otherwise; 10 ms
             // is quicker than any hand and still lets the X server keep order.
-            command << QStringList { "mousemove", QString::number(at.x()), QString::number(at.y()),
-                                     "click", "--delay" };
+            command << "mousemove" << QString::number(at.x()) << QString::number(at.y()) << "click"
+                    << "--delay";
             const int click = random.bounded(10);
             if (click < 7)
-                command << QStringList { "10", "1" };
+                command << "10"
+                        << "1";
             else if (click < 8)
-                command << QStringList { "30", "--repeat", "2", "1" };
+                command << "30"
+                        << "--repeat"
+                        << "2"
+                        << "1";
             else
-                command << QStringList { "10", click < 9 ? "3" : "2" };
+                command << "10" << (click < 9 ? "3" : "2");
         }
         bool ok = false;
-        ChildProcess::run(QStringLiteral("xdotool"), command, env, &ok, 60000);
+        xdotool(command, &ok);
         const QByteArray where = "seed " + QByteArray::number(seed) + ", after "
             + QByteArray::number(sent) + " events";
         QVERIFY2(ok, where);
@@ -188,13 +189,12 @@ void tst_Soak::randomInputLeavesReaderRunningQuietAndAnswering()
         // Let the reader work off what it was sent before the next batch, as
         // a person would wait for the page to change.
         QVERIFY2(waitUntilIdle(), where);
-        const QByteArray noise = errorOutput();
-        QVERIFY2(noise.isEmpty(), where + ": " + noise);
+        QVERIFY2(errorOutput().isEmpty(), where + ": " + errorOutput());
     }
 
     QVERIFY2(nextClicksToContents() >= 0, "the reader did not come back to the contents page");
     QVERIFY(clickAt(m_stories.at(2)));
-    QTRY_VERIFY_WITH_TIMEOUT(showsOtherThan(m_contentsPage), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!looksAlike(page(), m_contentsPage), 10000);
     // One click per page of the story, the last one back to the contents.
     QCOMPARE(nextClicksToContents(), Sorinda().count);
     QVERIFY2(errorOutput().isEmpty(), errorOutput());
@@ -229,39 +229,24 @@ bool tst_Soak::waitUntilIdle()
 
 QByteArray tst_Soak::errorOutput() const
 {
-    QFile file(m_stderrFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return "cannot read " + m_stderrFile.toLocal8Bit();
-    return file.readAll();
+    QFile file(m_runtime.filePath(QStringLiteral("reader.err")));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("cannot read it");
 }
 
-// Out of the window, so that no button is drawn as hovered.
-void tst_Soak::movePointerAway() const
+QImage tst_Soak::page() const
 {
     bool ok = false;
-    ChildProcess::run(QStringLiteral("xdotool"),
-                      { QStringLiteral("mousemove"), QString::number(m_window.right() + 20),
-                        QString::number(m_window.bottom() + 20) },
-                      m_display.environment(QProcessEnvironment::systemEnvironment()), &ok);
-}
-
-bool tst_Soak::showsContents() const
-{
-    movePointerAway();
-    return looksAlike(m_display.grab(m_window), m_contentsPage);
-}
-
-bool tst_Soak::showsOtherThan(const QImage &page) const
-{
-    const QImage now = m_display.grab(m_window);
-    return !now.isNull() && !looksAlike(now, page);
+    xdotool({ QStringLiteral("mousemove"), QString::number(m_window.right() + 20),
+              QString::number(m_window.bottom() + 20) },
+            &ok);
+    return m_display.grab(m_window);
 }
 
 // How many clicks on "Next" bring back the contents page; -1 when 60 do not.
 int tst_Soak::nextClicksToContents()
 {
     int clicks = 0;
-    for (; !showsContents(); ++clicks) {
+    for (; !looksAlike(page(), m_contentsPage); ++clicks) {
         if (clicks == 60 || !clickAt(m_next) || !waitUntilIdle())
             return -1;
     }

@@ -10,6 +10,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <cstdlib>
 
 // Runs every test in a fresh working folder holding the five music files, so
 // that the player finds them through its relative paths as in a real run.
@@ -21,23 +24,19 @@ private slots:
     void init();
     void cleanup();
 
-    void constructionLoadsTheStartupSoundSilently();
-    void trackTable_data();
-    void trackTable();
-    void stopSilencesAndKeepsTheSound();
-    void stopWhenSilentThenPlayStillWorks();
-    void playReplacesThePlayingTrack();
+    void callsLeaveTheRightTuneOnOrOff_data();
+    void callsLeaveTheRightTuneOnOrOff();
     void aTrackPlaysOnceAndEnds();
-    void unknownTrackLeavesThePlayerSilentButUsable_data();
-    void unknownTrackLeavesThePlayerSilentButUsable();
     void unplayableFileIsSilent_data();
     void unplayableFileIsSilent();
-    void currentDirectoryComesFirst();
-    void musicBesideTheProgramIsTheFallback();
+    void musicIsFoundWhereverTheReaderIsStarted_data();
+    void musicIsFoundWhereverTheReaderIsStarted();
     void quittingWhileTunesStartEndsCleanly_data();
     void quittingWhileTunesStartEndsCleanly();
 
 private:
+    QString inWorkDir(const QString &file) const { return QDir(m_workDir->path()).filePath(file); }
+
     QString m_originalDir;
     QScopedPointer<QTemporaryDir> m_workDir;
     QStringList m_filesBesideProgram;
@@ -61,183 +60,140 @@ void tst_SoundPlayer::cleanup()
     m_filesBesideProgram.clear();
 }
 
-void tst_SoundPlayer::constructionLoadsTheStartupSoundSilently()
+// Calls are track numbers to play and "stop"; the file in music/ is the
+// current sound's.
+void tst_SoundPlayer::callsLeaveTheRightTuneOnOrOff_data()
 {
-    SoundPlayer player;
-    QCOMPARE(player.source(), QDir(m_workDir->path()).filePath("music/cm1_003.wav"));
-    // Give the sound every chance to start by mistake.
-    QTest::qWait(300);
-    QVERIFY(!player.isPlaying());
-}
-
-void tst_SoundPlayer::trackTable_data()
-{
-    QTest::addColumn<int>("track");
+    QTest::addColumn<QString>("calls");
     QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("playing");
 
-    QTest::newRow("track 0") << 0 << "music/0.wav";
-    QTest::newRow("track 1") << 1 << "music/1.wav";
-    QTest::newRow("track 2") << 2 << "music/2.wav";
-    QTest::newRow("track 3 shares track 1's file") << 3 << "music/1.wav";
-    QTest::newRow("track 4 is the title") << 4 << "music/title.wav";
+    const struct
+    {
+        const char *tag, *calls, *file;
+        bool playing;
+    } rows[] = {
+        { "none: the start-up sound, silent", "", "cm1_003.wav", false },
+        { "track 0", "0", "0.wav", true },
+        { "track 1", "1", "1.wav", true },
+        { "track 2", "2", "2.wav", true },
+        { "track 3 shares track 1's file", "3", "1.wav", true },
+        { "track 4 is the title", "4", "title.wav", true },
+        { "stop keeps the sound", "2 stop", "2.wav", false },
+        { "stop when silent", "stop stop 0", "0.wav", true },
+        { "play replaces the playing track", "4 1", "1.wav", true },
+        { "the same track again", "1 1", "1.wav", true },
+        { "no track -1", "4 -1", nullptr, false },
+        { "no track 5", "4 5 stop", nullptr, false },
+        { "usable after no track", "4 1000 0", "0.wav", true },
+    };
+    for (const auto &row : rows) {
+        QTest::newRow(row.tag) << QString::fromLatin1(row.calls) << QString::fromLatin1(row.file)
+                               << row.playing;
+    }
 }
 
-void tst_SoundPlayer::trackTable()
+void tst_SoundPlayer::callsLeaveTheRightTuneOnOrOff()
 {
-    QFETCH(int, track);
+    QFETCH(QString, calls);
     QFETCH(QString, file);
+    QFETCH(bool, playing);
 
     SoundPlayer player;
-    player.play(track);
-    QCOMPARE(player.source(), QDir(m_workDir->path()).filePath(file));
-    QTRY_VERIFY(player.isPlaying());
-}
-
-void tst_SoundPlayer::stopSilencesAndKeepsTheSound()
-{
-    SoundPlayer player;
-    player.play(2);
-    QTRY_VERIFY(player.isPlaying());
-    const QString playing = player.source();
-
-    player.stop();
-    QTRY_VERIFY(!player.isPlaying());
-    QCOMPARE(player.source(), playing);
-}
-
-void tst_SoundPlayer::stopWhenSilentThenPlayStillWorks()
-{
-    SoundPlayer player;
-    player.stop();
-    player.stop();
-    QVERIFY(!player.isPlaying());
-
-    player.play(0);
-    QTRY_VERIFY(player.isPlaying());
-}
-
-void tst_SoundPlayer::playReplacesThePlayingTrack()
-{
-    SoundPlayer player;
-    player.play(4);
-    QTRY_VERIFY(player.isPlaying());
-
-    player.play(1);
-    QVERIFY(player.source().endsWith("music/1.wav"));
-    QTRY_VERIFY(player.isPlaying());
-
-    // Playing the same track again starts a fresh sound.
-    player.play(1);
-    QVERIFY(player.source().endsWith("music/1.wav"));
-    QTRY_VERIFY(player.isPlaying());
+    for (const QString &call : calls.split(u' ', Qt::SkipEmptyParts)) {
+        if (call == QLatin1String("stop"))
+            player.stop();
+        else
+            player.play(call.toInt());
+    }
+    QCOMPARE(player.source(), file.isEmpty() ? file : inWorkDir("music/" + file));
+    QCOMPARE(player.isPlaying(), playing);
 }
 
 void tst_SoundPlayer::aTrackPlaysOnceAndEnds()
 {
-    QVERIFY(writeToneWav(m_workDir->path() + "/music/2.wav", 660.0, 0.4));
+    QVERIFY(writeToneWav(inWorkDir("music/2.wav"), 660.0, 0.4));
 
     SoundPlayer player;
     player.play(2);
-    QTRY_VERIFY(player.isPlaying());
+    QVERIFY(player.isPlaying());
     // Not looped: the sound ends by itself and stays silent.
     QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 10000);
     QTest::qWait(600);
     QVERIFY(!player.isPlaying());
 }
 
-void tst_SoundPlayer::unknownTrackLeavesThePlayerSilentButUsable_data()
-{
-    QTest::addColumn<int>("track");
-    QTest::newRow("negative") << -1;
-    QTest::newRow("just past the table") << 5;
-    QTest::newRow("far out") << 1000;
-}
-
-void tst_SoundPlayer::unknownTrackLeavesThePlayerSilentButUsable()
-{
-    QFETCH(int, track);
-
-    SoundPlayer player;
-    player.play(4);
-    QTRY_VERIFY(player.isPlaying());
-
-    player.play(track);
-    QVERIFY(player.source().isEmpty());
-    QVERIFY(!player.isPlaying());
-    player.stop();
-
-    player.play(0);
-    QVERIFY(player.source().endsWith("music/0.wav"));
-    QTRY_VERIFY(player.isPlaying());
-}
-
 void tst_SoundPlayer::unplayableFileIsSilent_data()
 {
-    QTest::addColumn<bool>("exists");
-    QTest::addColumn<int>("keptBytes");
+    QTest::addColumn<int>("keptBytes"); // -1: no file at all
     QTest::addColumn<QByteArray>("written");
 
-    QTest::newRow("missing") << false << 0 << QByteArray();
-    QTest::newRow("empty") << true << 0 << QByteArray();
-    QTest::newRow("cut inside the header") << true << 30 << QByteArray();
-    QTest::newRow("not WAV")
-            << true << 0 << QByteArray("These are not the tunes you are looking for.\n").repeated(200);
+    QTest::newRow("missing") << -1 << QByteArray();
+    QTest::newRow("empty") << 0 << QByteArray();
+    QTest::newRow("cut inside the header") << 30 << QByteArray();
+    QTest::newRow("not WAV") << 0 << QByteArray("These are no tunes.\n").repeated(400);
 }
 
 void tst_SoundPlayer::unplayableFileIsSilent()
 {
-    QFETCH(bool, exists);
     QFETCH(int, keptBytes);
     QFETCH(QByteArray, written);
-    QFile file(m_workDir->path() + "/music/0.wav");
-    if (exists) {
+    QFile file(inWorkDir("music/0.wav"));
+    if (keptBytes < 0) {
+        QVERIFY(file.remove());
+    } else {
         QVERIFY(file.open(QIODevice::ReadWrite));
         QVERIFY(file.resize(keptBytes));
         QCOMPARE(file.write(written), written.size());
         file.close();
-    } else {
-        QVERIFY(file.remove());
     }
     // Nothing of the player's own may reach the user's terminal.
     QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
 
     SoundPlayer player;
     player.play(4);
-    QTRY_VERIFY(player.isPlaying());
     player.play(0);
     QCOMPARE(player.source(), file.fileName());
-    QTest::qWait(300);
     QVERIFY(!player.isPlaying());
-
     player.play(2);
-    QTRY_VERIFY(player.isPlaying());
+    QVERIFY(player.isPlaying());
 }
 
-void tst_SoundPlayer::currentDirectoryComesFirst()
+// The title tune in the working folder, beside the program, or where an
+// installed program keeps it; the first place that has it wins.
+void tst_SoundPlayer::musicIsFoundWhereverTheReaderIsStarted_data()
 {
-    const QString beside = QCoreApplication::applicationDirPath() + "/music/title.wav";
-    QVERIFY(writeToneWav(beside, 500.0, 1.0));
-    m_filesBesideProgram << beside;
+    QTest::addColumn<QStringList>("places");
+    QTest::addColumn<QString>("found");
 
-    QCOMPARE(SoundPlayer::resolveMusicFile("music/title.wav"),
-             QDir(m_workDir->path()).filePath("music/title.wav"));
+    QTest::newRow("working folder first") << QStringList { "work", "beside" } << "work";
+    QTest::newRow("beside the program") << QStringList { "beside", "installed" } << "beside";
+    QTest::newRow("installed") << QStringList { "installed" } << "installed";
+    QTest::newRow("nowhere") << QStringList {} << "";
 }
 
-void tst_SoundPlayer::musicBesideTheProgramIsTheFallback()
+void tst_SoundPlayer::musicIsFoundWhereverTheReaderIsStarted()
 {
-    // A working folder without music, as when the reader is started from a
-    // desktop launcher.
-    QTemporaryDir elsewhere;
-    QVERIFY(QDir::setCurrent(elsewhere.path()));
+    QFETCH(QStringList, places);
+    QFETCH(QString, found);
 
-    const QString beside = QCoreApplication::applicationDirPath() + "/music/title.wav";
-    QVERIFY(writeToneWav(beside, 500.0, 2.0));
-    m_filesBesideProgram << beside;
+    const QDir program(QCoreApplication::applicationDirPath());
+    const QHash<QString, QString> paths {
+        { "work", inWorkDir("music/title.wav") },
+        { "beside", program.absoluteFilePath("music/title.wav") },
+        { "installed", program.absoluteFilePath("../share/picturebook/music/title.wav") },
+    };
+    QVERIFY(QFile::remove(paths["work"]));
+    for (const QString &place : places) {
+        QVERIFY(writeToneWav(paths[place], 500.0, 2.0));
+        if (place != QLatin1String("work"))
+            m_filesBesideProgram << paths[place];
+    }
 
     SoundPlayer player;
     player.play(4);
-    QCOMPARE(player.source(), QFileInfo(beside).absoluteFilePath());
-    QTRY_VERIFY(player.isPlaying());
+    QCOMPARE(player.source(), QFileInfo(paths.value(found, paths["work"])).absoluteFilePath());
+    QCOMPARE(player.isPlaying(), !found.isEmpty());
 }
 
 void tst_SoundPlayer::quittingWhileTunesStartEndsCleanly_data()
@@ -260,19 +216,37 @@ void tst_SoundPlayer::quittingWhileTunesStartEndsCleanly()
     QFETCH(QStringList, arguments);
     QFETCH(bool, withoutTrack0);
     if (withoutTrack0)
-        QVERIFY(QFile::remove(m_workDir->path() + "/music/0.wav"));
+        QVERIFY(QFile::remove(inWorkDir("music/0.wav")));
 
     // A fault here would be a race, so each case runs several times.
     for (int run = 0; run < 8; ++run) {
         QProcess program;
         program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        program.start(QStringLiteral(QUIT_WHILE_STARTING), arguments);
-        QVERIFY2(program.waitForFinished(3000),
-                 qPrintable(QString("run %1 did not end").arg(run)));
+        program.start(QCoreApplication::applicationFilePath(),
+                      QStringList { "quit-while-starting" } + arguments);
+        QVERIFY2(program.waitForFinished(3000), qPrintable(QString("run %1 did not end").arg(run)));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);
     }
 }
 
-QTEST_GUILESS_MAIN(tst_SoundPlayer)
+// As "tst_soundplayer quit-while-starting <pause in µs> <track>...", it starts
+// the tracks one after another, pausing briefly between them, and quits at
+// once, while the sound server is most likely still taking in their streams.
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc > 2 && qstrcmp(argv[1], "quit-while-starting") == 0) {
+        SoundPlayer player;
+        for (int i = 3; i < argc; ++i) {
+            player.play(std::atoi(argv[i]));
+            QThread::usleep(std::strtoul(argv[2], nullptr, 10));
+        }
+        return 0;
+    }
+    tst_SoundPlayer test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_soundplayer.moc"
