@@ -202,8 +202,8 @@ void FormNovel::paintEvent(QPaintEvent *)
 void FormNovel::drawBackground(QPainter *painter)
 {
     const ScenarioRecord *record = currentRecord();
-    const QImage picture = record ? loadPicture(PageLayout::backgroundPicture(record->background))
-                                  : QImage();
+    const QString path = record ? PageLayout::backgroundPicture(record->background) : QString();
+    const QImage picture = path.isEmpty() ? QImage() : loadPicture(path);
     // Without a picture the page would show whatever the window's buffer holds.
     if (picture.isNull()) {
         painter->fillRect(rect(), Qt::black);
