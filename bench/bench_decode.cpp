@@ -12,6 +12,8 @@
 // wait for a busy processor; the processor-time median next to them is the
 // work the decode itself costs.
 
+#include "novel/pagelayout.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -24,23 +26,20 @@
 
 namespace {
 
-const char *const paths[] = {
-    ":/back/pict/tyuuka.png",           ":/back/pict/black.png",
-    ":/back/pict/eventtovane.png",      ":/back/pict/eventruvello1.png",
-    ":/back/pict/eventruvello2.png",    ":/back/pict/eventruvello3.png",
-    ":/back/pict/eventruvello4.png",    ":/back/pict/eventsorinda.png",
-    ":/body/bride/pict/bride.png",      ":/body/bride/pict/orima/1.png",
-    ":/body/bride/pict/orima/2.png",    ":/body/bride/pict/orima/3.png",
-    ":/body/bride/pict/orima/4.png",    ":/body/bride/pict/orima/5.png",
-    ":/body/bride/pict/orima/6.png",    ":/body/bride/pict/orima/7.png",
-    ":/body/bride/pict/orima/8.png",    ":/body/bride/pict/orima/9.png",
-    ":/body/bride/pict/orima/10.png",   ":/body/bride/pict/orima/11.png",
-    ":/body/wolf/pict/wolf_body.png",   ":/body/wolf/pict/wolf/wolf1.png",
-    ":/body/wolf/pict/wolf/wolf2.png",  ":/body/wolf/pict/wolf/wolf3.png",
-    ":/body/wolf/pict/wolf/wolf4.png",  ":/body/wolf/pict/wolf/wolf5.png",
-    ":/body/wolf/pict/wolf/wolf6.png",  ":/page/pict/page/title.png",
-    ":/page/pict/page/content.png",
-};
+// Every picture of the bundle: the reading page's, then the menu pages'.
+QStringList allPictures()
+{
+    QStringList paths;
+    for (int id = 0; id < PageLayout::backgroundCount; ++id)
+        paths << PageLayout::backgroundPicture(id);
+    for (const PageLayout::Figure &figure : { PageLayout::bride, PageLayout::wolf }) {
+        paths << QString::fromLatin1(figure.body);
+        for (int face = 1; face <= figure.faceCount; ++face)
+            paths << PageLayout::facePicture(figure, face);
+    }
+    return paths << QStringLiteral(":/page/pict/page/title.png")
+                 << QStringLiteral(":/page/pict/page/content.png");
+}
 
 struct Figures
 {
@@ -81,21 +80,18 @@ int main(int argc, char *argv[])
 
     std::printf("%-36s %9s %8s %8s %8s %8s\n", "picture", "bytes", "median", "p95", "max",
                 "cpu med");
-    for (const char *path : paths) {
-        const QString p = QString::fromLatin1(path);
-        const QImage warm(p); // load the plugin and touch the data once
+    for (const QString &path : allPictures()) {
+        const QImage warm(path); // load the plugin and touch the data once
         Q_UNUSED(warm);
-        const Figures f = measure({ p }, rounds);
-        std::printf("%-36s %9lld %8.3f %8.3f %8.3f %8.3f\n", path, QFile(p).size(), f.median,
-                    f.p95, f.max, f.cpuMedian);
+        const Figures f = measure({ path }, rounds);
+        std::printf("%-36s %9lld %8.3f %8.3f %8.3f %8.3f\n", qPrintable(path), QFile(path).size(),
+                    f.median, f.p95, f.max, f.cpuMedian);
     }
 
-    const Figures page = measure({ QStringLiteral(":/back/pict/tyuuka.png"),
-                                   QStringLiteral(":/body/wolf/pict/wolf_body.png"),
-                                   QStringLiteral(":/body/wolf/pict/wolf/wolf1.png"),
-                                   QStringLiteral(":/body/bride/pict/bride.png"),
-                                   QStringLiteral(":/body/bride/pict/orima/1.png") },
-                                 rounds);
+    std::vector<QString> heaviest { PageLayout::backgroundPicture(0) };
+    for (const PageLayout::Layer &figure : PageLayout::figureLayers(1, 1))
+        heaviest.push_back(figure.picture);
+    const Figures page = measure(heaviest, rounds);
     std::printf("%-36s %9s %8.3f %8.3f %8.3f %8.3f\n", "five pictures of one page", "",
                 page.median, page.p95, page.max, page.cpuMedian);
     std::printf("times in ms over %d rounds\n", rounds);

@@ -10,21 +10,15 @@
 // Usage: bench_pageadvance [rounds]   (default 3 rounds over all stories)
 // Runs on the offscreen platform unless DISPLAY or QT_QPA_PLATFORM say otherwise.
 
-#include "samples.h"
+#include "paintsteps.h"
 #include "app/fontsetup.h"
 #include "app/mainwindow.h"
 #include "novel/formnovel.h"
 #include "pages/formcontents.h"
 #include "pages/formtitle.h"
-#include "scenario/cp932.h"
-#include "scenario/tovane.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QFont>
-#include <QImage>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QWindow>
 
@@ -105,40 +99,6 @@ qint64 threadCpuNow()
 #else
     return 0;
 #endif
-}
-
-QStringList picturesOf(const ScenarioRecord &r)
-{
-    static const char *const backgrounds[] = {"tyuuka", "black", "eventtovane", "eventruvello1",
-                                              "eventruvello2", "eventruvello3", "eventruvello4",
-                                              "eventsorinda"};
-    QStringList paths;
-    if (r.background >= 0 && r.background < 8)
-        paths << QStringLiteral(":/back/pict/%1.png").arg(QLatin1String(backgrounds[r.background]));
-    if (r.wolfFace >= 0) {
-        paths << QStringLiteral(":/body/wolf/pict/wolf_body.png");
-        if (r.wolfFace >= 1 && r.wolfFace <= 6)
-            paths << QStringLiteral(":/body/wolf/pict/wolf/wolf%1.png").arg(r.wolfFace);
-    }
-    if (r.brideFace >= 0) {
-        paths << QStringLiteral(":/body/bride/pict/bride.png");
-        if (r.brideFace >= 1 && r.brideFace <= 11)
-            paths << QStringLiteral(":/body/bride/pict/orima/%1.png").arg(r.brideFace);
-    }
-    return paths;
-}
-
-QPoint placeOf(const QString &path)
-{
-    if (path.endsWith(QLatin1String("wolf_body.png")))
-        return {40, 0};
-    if (path.contains(QLatin1String("/wolf/wolf")))
-        return {193, 48};
-    if (path.endsWith(QLatin1String("bride.png")))
-        return {380, 0};
-    if (path.contains(QLatin1String("/orima/")))
-        return {491, 82};
-    return {0, 0};
 }
 
 } // namespace
@@ -243,43 +203,6 @@ int main(int argc, char *argv[])
         }
     }
 
-    // The same steps as the page's paint, one at a time, on the records shown.
-    std::vector<double> decode, compose, text, total;
-    for (int round = 0; round < rounds; ++round) {
-        for (const ScenarioRecord &record : shown) {
-            QElapsedTimer timer;
-            timer.start();
-            const QStringList paths = picturesOf(record);
-            std::vector<QImage> pictures;
-            for (const QString &path : paths)
-                pictures.emplace_back(path);
-            const qint64 decoded = timer.nsecsElapsed();
-
-            QImage page(800, 600, QImage::Format_ARGB32_Premultiplied);
-            QPainter painter(&page);
-            painter.setRenderHint(QPainter::Antialiasing);
-            for (size_t k = 0; k < pictures.size(); ++k)
-                painter.drawImage(placeOf(paths[int(k)]), pictures[k]);
-            painter.setOpacity(0.8);
-            painter.fillRect(QRectF(10, 430, 780, 160), QBrush(Qt::black));
-            const qint64 composed = timer.nsecsElapsed();
-
-            painter.setFont(QFont(fromCp932("\x97\xf6\x95\xb6\x83\x79\x83\x93\x8e\x9a"), 20,
-                                  QFont::Bold));
-            painter.setPen(Qt::white);
-            painter.setOpacity(1.0);
-            painter.drawText(QRect(20, 440, 760, 140), Qt::AlignLeft | Qt::TextWordWrap,
-                             displayText(record.text));
-            painter.end();
-            const qint64 written = timer.nsecsElapsed();
-
-            decode.push_back(ms(decoded));
-            compose.push_back(ms(composed - decoded));
-            text.push_back(ms(written - composed));
-            total.push_back(ms(written));
-        }
-    }
-
     std::printf("platform %s, %d round(s), %zu page advances, %d without a paint\n",
                 qPrintable(QGuiApplication::platformName()), rounds, advance.size(), missedPaints);
     std::printf("page compositions per release: %.2f\n", double(releasePaints) / releaseHandled.size());
@@ -289,10 +212,6 @@ int main(int argc, char *argv[])
     printSamples("press (button and page repaint)", pressed);
     printSamples("press and release back to back", backToBack);
     printSamples("end-of-story click", endClick);
-    std::printf("the same drawing steps, timed apart:\n");
-    printSamples("  decode pictures", decode);
-    printSamples("  compose layers and text box", compose);
-    printSamples("  text", text);
-    printSamples("  sum of the three", total);
+    printPaintSteps(shown, rounds, "  ");
     return missedPaints == 0 ? 0 : 1;
 }

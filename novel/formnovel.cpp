@@ -5,6 +5,7 @@
 #include "ui_formnovel.h"
 
 #include "app/soundplayer.h"
+#include "novel/pagelayout.h"
 #include "scenario/cp932.h"
 #include "scenario/ruvello.h"
 #include "scenario/sorinda.h"
@@ -23,29 +24,7 @@ namespace {
 
 constexpr int contentsPage = 1;
 
-const char *const backgroundPictures[] = {
-    ":/back/pict/tyuuka.png",
-    ":/back/pict/black.png",
-    ":/back/pict/eventtovane.png",
-    ":/back/pict/eventruvello1.png",
-    ":/back/pict/eventruvello2.png",
-    ":/back/pict/eventruvello3.png",
-    ":/back/pict/eventruvello4.png",
-    ":/back/pict/eventsorinda.png",
-};
-
-constexpr int wolfFaceCount = 6;
-constexpr int brideFaceCount = 11;
-const QPoint wolfBodyAt(40, 0);
-const QPoint wolfFaceAt(193, 48);
-const QPoint brideBodyAt(380, 0);
-const QPoint brideFaceAt(491, 82);
-
-const QRectF textBox(10, 430, 780, 160);
-const QRect textArea(20, 440, 760, 140);
-constexpr qreal textBoxOpacity = 0.8;
-// The text font's family, kept in the same encoding as the story lines.
-const char textFontFamily[] = "\x97\xf6\x95\xb6\x83\x79\x83\x93\x8e\x9a";
+using PageLayout::textArea;
 
 // Decoded afresh on every paint and dropped after drawing: the page keeps no
 // pictures between paints.
@@ -199,61 +178,38 @@ void FormNovel::paintEvent(QPaintEvent *)
     // the text stays sharp on a high-density display and the pictures are
     // scaled up with it, and no page-sized image is held on the way.
     const ScenarioRecord *record = currentRecord();
-    {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
 
-        drawBackground(&painter);
-        if (record && record->wolfFace >= 0)
-            drawWolf(&painter);
-        if (record && record->brideFace >= 0)
-            drawBride(&painter);
-
-        painter.setOpacity(textBoxOpacity);
-        painter.fillRect(textBox, QBrush(Qt::black, Qt::SolidPattern));
-
-        painter.setFont(QFont(fromCp932(textFontFamily), 20, QFont::Bold));
-        painter.setPen(Qt::white);
-        painter.setOpacity(1.0);
-        if (record)
-            drawStoryText(&painter, displayText(record->text));
+    drawBackground(&painter);
+    if (record) {
+        for (const PageLayout::Layer &figure :
+             PageLayout::figureLayers(record->wolfFace, record->brideFace))
+            painter.drawImage(figure.at, loadPicture(figure.picture));
     }
+
+    painter.setOpacity(PageLayout::textBoxOpacity);
+    painter.fillRect(PageLayout::textBox, QBrush(Qt::black, Qt::SolidPattern));
+
+    painter.setFont(QFont(fromCp932(PageLayout::textFontFamily), PageLayout::textPointSize,
+                          QFont::Bold));
+    painter.setPen(Qt::white);
+    painter.setOpacity(1.0);
+    if (record)
+        drawStoryText(&painter, displayText(record->text));
 }
 
 void FormNovel::drawBackground(QPainter *painter)
 {
     const ScenarioRecord *record = currentRecord();
-    QImage picture;
-    if (record && record->background >= 0
-        && record->background < int(std::size(backgroundPictures))) {
-        picture = loadPicture(QString::fromLatin1(backgroundPictures[record->background]));
-    }
-    // Without a picture the page would show whatever the fresh image holds.
+    const QString path = record ? PageLayout::backgroundPicture(record->background) : QString();
+    const QImage picture = path.isEmpty() ? QImage() : loadPicture(path);
+    // Without a picture the page would show whatever the window's buffer holds.
     if (picture.isNull()) {
         painter->fillRect(rect(), Qt::black);
         return;
     }
     painter->drawImage(0, 0, picture);
-}
-
-void FormNovel::drawWolf(QPainter *painter)
-{
-    painter->drawImage(wolfBodyAt, loadPicture(QStringLiteral(":/body/wolf/pict/wolf_body.png")));
-    const int face = currentRecord()->wolfFace;
-    if (face >= 1 && face <= wolfFaceCount) {
-        painter->drawImage(wolfFaceAt,
-                           loadPicture(QStringLiteral(":/body/wolf/pict/wolf/wolf%1.png").arg(face)));
-    }
-}
-
-void FormNovel::drawBride(QPainter *painter)
-{
-    painter->drawImage(brideBodyAt, loadPicture(QStringLiteral(":/body/bride/pict/bride.png")));
-    const int face = currentRecord()->brideFace;
-    if (face >= 1 && face <= brideFaceCount) {
-        painter->drawImage(brideFaceAt,
-                           loadPicture(QStringLiteral(":/body/bride/pict/orima/%1.png").arg(face)));
-    }
 }
 
 void FormNovel::on_PB_Page_clicked()

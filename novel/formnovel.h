@@ -58,8 +58,6 @@ private slots:
 
 private:
     void drawBackground(QPainter *painter);
-    void drawWolf(QPainter *painter);
-    void drawBride(QPainter *painter);
 
     const ScenarioRecord *currentRecord() const;
     void updateAccessibleText();

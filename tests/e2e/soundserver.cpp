@@ -111,11 +111,6 @@ bool SoundServer::stop()
     return recorderStopped && serverStopped;
 }
 
-bool SoundServer::isRunning() const
-{
-    return m_server.state() == QProcess::Running && m_recorder.state() == QProcess::Running;
-}
-
 QProcessEnvironment SoundServer::environment(QProcessEnvironment base) const
 {
     base.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + m_runtimeDir + QStringLiteral("/native"));
@@ -183,26 +178,23 @@ QString SoundServer::recentHistory(const QList<int> &tones, int ms)
     drain();
     const int block = 50 * bytesPerMs;
     const int end = m_recorded.size() - int(m_totalBytes % 2);
-    const int start = std::max(0, end - ms * bytesPerMs);
     QStringList parts;
     QString last;
     int repeats = 0;
-    for (int at = start; at + block <= end; at += block) {
-        const auto *samples = reinterpret_cast<const qint16 *>(m_recorded.constData() + at);
-        const int tone = ToneAnalysis::dominantTone(samples, block / 2, sampleRate, tones, silenceRms);
-        const QString name = tone == ToneAnalysis::silence ? QStringLiteral("silence")
-            : tone == ToneAnalysis::unknownSound         ? QStringLiteral("noise")
-                                                         : QStringLiteral("%1 Hz").arg(tone);
-        if (name == last) {
-            ++repeats;
-            continue;
+    // The last round lies past the recording and closes the last run.
+    for (int at = std::max(0, end - ms * bytesPerMs); at <= end; at += block) {
+        QString name;
+        if (at + block <= end) {
+            const auto *samples = reinterpret_cast<const qint16 *>(m_recorded.constData() + at);
+            const int tone = ToneAnalysis::dominantTone(samples, block / 2, sampleRate, tones, silenceRms);
+            name = tone == ToneAnalysis::silence    ? QStringLiteral("silence")
+                : tone == ToneAnalysis::unknownSound ? QStringLiteral("noise")
+                                                     : QStringLiteral("%1 Hz").arg(tone);
         }
-        if (repeats)
+        if (name != last && repeats)
             parts.append(QStringLiteral("%1 x%2").arg(last).arg(repeats));
+        repeats = name == last ? repeats + 1 : 1;
         last = name;
-        repeats = 1;
     }
-    if (repeats)
-        parts.append(QStringLiteral("%1 x%2").arg(last).arg(repeats));
     return parts.join(QStringLiteral(", "));
 }

@@ -35,7 +35,6 @@ public:
     QString sinkName() const { return QStringLiteral("picturebook_e2e"); }
     qint64 serverPid() const { return m_server.processId(); }
     qint64 recorderPid() const { return m_recorder.processId(); }
-    bool isRunning() const;
 
     // What the last `windowMs` of recorded sound hold: ToneAnalysis::silence,
     // one of `tones` (in hertz), or ToneAnalysis::unknownSound.

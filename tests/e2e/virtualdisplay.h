@@ -29,9 +29,7 @@ public:
     bool start(QString *error);
     bool stop();
 
-    QString name() const { return m_name; }
     qint64 pid() const { return m_server.processId(); }
-    bool isRunning() const { return m_server.state() == QProcess::Running; }
 
     // The given environment with DISPLAY pointing here and Qt on X11.
     QProcessEnvironment environment(QProcessEnvironment base) const;

@@ -431,7 +431,7 @@ void paintFeatures(QPainter &p, int face)
 
 QImage render(int face)
 {
-    QImage image = canvas(357, 600);
+    QImage image = canvas(PageLayout::wolf.bodySize.width(), PageLayout::wolf.bodySize.height());
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     paintTail(p);
@@ -807,7 +807,7 @@ void paintFeatures(QPainter &p, int face)
 
 QImage render(int face)
 {
-    QImage image = canvas(414, 600);
+    QImage image = canvas(PageLayout::bride.bodySize.width(), PageLayout::bride.bodySize.height());
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     paintKimono(p);

@@ -6,17 +6,21 @@
 // The two characters as the reading page shows them: a standing body with
 // its own calm face, and the face pictures laid over it.
 
+#include "novel/pagelayout.h"
+
 #include <QImage>
 #include <QRect>
 
 namespace figures {
 
-// Where each face picture lies on its body picture; the reading page draws
-// the body and the face at points that differ by exactly this offset.
-inline constexpr QRect wolfFaceRect(153, 48, 126, 129);
-inline constexpr QRect brideFaceRect(111, 82, 160, 164);
-inline constexpr int wolfFaces = 6;
-inline constexpr int brideFaces = 11;
+// Where each face picture lies on its body picture: where the reading page
+// puts the face, seen from where it puts the body.
+inline constexpr QRect faceRect(const PageLayout::Figure &figure)
+{
+    return QRect(figure.faceAt - figure.bodyAt, figure.faceSize);
+}
+inline constexpr QRect wolfFaceRect = faceRect(PageLayout::wolf);
+inline constexpr QRect brideFaceRect = faceRect(PageLayout::bride);
 
 QImage wolfBody();
 QImage wolfFace(int face);

@@ -15,6 +15,8 @@
 #include "paintkit.h"
 #include "scenes.h"
 
+#include "novel/pagelayout.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
@@ -29,23 +31,25 @@ using pngfile::Kind;
 
 QImage composePage(const QImage &background, int wolfFace, int brideFace)
 {
-    QImage page(800, 600, QImage::Format_ARGB32_Premultiplied);
+    using namespace PageLayout;
+    QImage page(pageSize, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&page);
     p.setRenderHint(QPainter::Antialiasing);
     p.drawImage(0, 0, background);
     if (wolfFace >= 0) {
-        p.drawImage(40, 0, figures::wolfBody());
+        p.drawImage(wolf.bodyAt, figures::wolfBody());
         if (wolfFace > 0)
-            p.drawImage(193, 48, figures::wolfFace(wolfFace));
+            p.drawImage(wolf.faceAt, figures::wolfFace(wolfFace));
     }
     if (brideFace >= 0) {
-        p.drawImage(380, 0, figures::brideBody());
+        p.drawImage(bride.bodyAt, figures::brideBody());
         if (brideFace > 0)
-            p.drawImage(491, 82, figures::brideFace(brideFace));
+            p.drawImage(bride.faceAt, figures::brideFace(brideFace));
     }
-    p.setOpacity(0.8);
-    p.fillRect(QRectF(10, 430, 780, 160), Qt::black);
+    p.setOpacity(textBoxOpacity);
+    p.fillRect(textBox, Qt::black);
     p.setOpacity(1.0);
+    // Where the page's name box and "Next" lie over the painted page.
     p.fillRect(QRect(10, 370, 131, 51), QColor(255, 255, 255, 200));
     p.fillRect(QRect(700, 560, 75, 23), QColor(230, 230, 230));
     return page;
@@ -64,6 +68,8 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir out(args.at(1));
+    // The bundle's paths are the resources folder's, below ":/".
+    const auto file = [&out](const QString &bundlePath) { return out.filePath(bundlePath.mid(2)); };
     const int previewAt = args.indexOf(QStringLiteral("--preview"));
     const QString previewDir = previewAt > 0 && previewAt + 1 < args.size() ? args.at(previewAt + 1)
                                                                              : QString();
@@ -77,20 +83,26 @@ int main(int argc, char *argv[])
 
     bool ok = true;
     const QList<scenes::Scene> backgrounds = scenes::all();
-    for (const scenes::Scene &scene : backgrounds) {
+    if (backgrounds.size() != PageLayout::backgroundCount) {
+        std::fprintf(stderr, "%d backgrounds painted for %d ids\n", int(backgrounds.size()),
+                     PageLayout::backgroundCount);
+        return 1;
+    }
+    for (int id = 0; id < PageLayout::backgroundCount; ++id) {
+        const scenes::Scene &scene = backgrounds[id];
         const QImage image = scene.paint();
         ok &= pngfile::write(scene.indexed ? art::toIndexed(image, 256) : image,
-                    out.filePath("back/pict/" + scene.file),
-                    scene.indexed ? Kind::Indexed : Kind::Rgba);
+                             file(PageLayout::backgroundPicture(id)),
+                             scene.indexed ? Kind::Indexed : Kind::Rgba);
     }
-    ok &= pngfile::write(figures::wolfBody(), out.filePath("body/wolf/pict/wolf_body.png"), Kind::Rgba);
-    for (int i = 1; i <= figures::wolfFaces; ++i)
-        ok &= pngfile::write(figures::wolfFace(i), out.filePath(QString("body/wolf/pict/wolf/wolf%1.png").arg(i)),
-                    Kind::Rgba);
-    ok &= pngfile::write(figures::brideBody(), out.filePath("body/bride/pict/bride.png"), Kind::Rgba);
-    for (int i = 1; i <= figures::brideFaces; ++i)
-        ok &= pngfile::write(figures::brideFace(i), out.filePath(QString("body/bride/pict/orima/%1.png").arg(i)),
-                    Kind::Rgba);
+    using PageLayout::bride;
+    using PageLayout::wolf;
+    ok &= pngfile::write(figures::wolfBody(), file(QString::fromLatin1(wolf.body)), Kind::Rgba);
+    for (int i = 1; i <= wolf.faceCount; ++i)
+        ok &= pngfile::write(figures::wolfFace(i), file(PageLayout::facePicture(wolf, i)), Kind::Rgba);
+    ok &= pngfile::write(figures::brideBody(), file(QString::fromLatin1(bride.body)), Kind::Rgba);
+    for (int i = 1; i <= bride.faceCount; ++i)
+        ok &= pngfile::write(figures::brideFace(i), file(PageLayout::facePicture(bride, i)), Kind::Rgba);
     ok &= pngfile::write(pictures::title(family), out.filePath("page/pict/page/title.png"), Kind::Rgb);
     ok &= pngfile::write(pictures::contents(family), out.filePath("page/pict/page/content.png"), Kind::Rgb);
 
@@ -109,7 +121,7 @@ int main(int argc, char *argv[])
         sheet.fill(QColor(0xc8, 0xb8, 0xa8));
         {
             QPainter p(&sheet);
-            for (int f = 0; f <= figures::wolfFaces; ++f) {
+            for (int f = 0; f <= wolf.faceCount; ++f) {
                 QImage fig = figures::wolfBody();
                 QPainter fp(&fig);
                 if (f > 0)
@@ -117,7 +129,7 @@ int main(int argc, char *argv[])
                 fp.end();
                 p.drawImage(QPoint(f * 210, 0), fig.copy(116, 0, 200, 210));
             }
-            for (int f = 0; f <= figures::brideFaces; ++f) {
+            for (int f = 0; f <= bride.faceCount; ++f) {
                 QImage fig = figures::brideBody();
                 QPainter fp(&fig);
                 if (f > 0)
@@ -139,8 +151,8 @@ int main(int argc, char *argv[])
                         body.height(), double(clear) / (body.width() * body.height()), soft);
         }
         const QImage room = backgrounds[0].paint();
-        for (int f = 0; f <= 11; ++f)
-            composePage(room, f <= 6 ? f : 0, f).save(dir.filePath(QString("faces_%1.png").arg(f)));
+        for (int f = 0; f <= bride.faceCount; ++f)
+            composePage(room, f <= wolf.faceCount ? f : 0, f).save(dir.filePath(QString("faces_%1.png").arg(f)));
     }
     return ok ? 0 : 1;
 }

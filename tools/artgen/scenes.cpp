@@ -674,14 +674,8 @@ QImage lanternWalk()
 QList<Scene> all()
 {
     return {
-        { QStringLiteral("tyuuka.png"), false, room },
-        { QStringLiteral("black.png"), false, black },
-        { QStringLiteral("eventtovane.png"), false, howlingHill },
-        { QStringLiteral("eventruvello1.png"), false, forestPath },
-        { QStringLiteral("eventruvello2.png"), false, stream },
-        { QStringLiteral("eventruvello3.png"), false, summit },
-        { QStringLiteral("eventruvello4.png"), false, petalGust },
-        { QStringLiteral("eventsorinda.png"), true, lanternWalk },
+        { false, room },   { false, black },  { false, howlingHill }, { false, forestPath },
+        { false, stream }, { false, summit }, { false, petalGust },   { true, lanternWalk },
     };
 }
 

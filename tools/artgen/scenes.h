@@ -7,7 +7,6 @@
 
 #include <QImage>
 #include <QList>
-#include <QString>
 
 #include <functional>
 
@@ -15,11 +14,11 @@ namespace scenes {
 
 struct Scene
 {
-    QString file;       // name under back/pict/
-    bool indexed;       // stored with a palette rather than as RGBA
+    bool indexed; // stored with a palette rather than as RGBA
     std::function<QImage()> paint;
 };
 
+// By background id.
 QList<Scene> all();
 
 } // namespace scenes
