@@ -178,7 +178,12 @@ bool writeAll(const QDir &resources)
         ico.append(e.data);
 
     bool ok = writeFile(resources.filePath("picturebook.ico"), ico);
-    ok &= writeFile(resources.filePath("picturebook.rc"), "IDI_ICON1 ICON \"picturebook.ico\"\n");
+    // The same licence notice as every source file, split so that licence
+    // scanners do not take it for this file's own.
+    ok &= writeFile(resources.filePath("picturebook.rc"),
+                    "// SPDX-" "FileCopyrightText: 2026 The picturebook developers\n"
+                    "// SPDX-" "License-Identifier: MIT\n\n"
+                    "IDI_ICON1 ICON \"picturebook.ico\"\n");
     for (int size : { 16, 32, 48, 64, 128, 256 }) {
         const QString dir = QString("icons/hicolor/%1x%1/apps").arg(size);
         resources.mkpath(dir);
