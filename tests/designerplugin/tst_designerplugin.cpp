@@ -31,8 +31,9 @@ void tst_DesignerPlugin::initTestCase()
     QStringList names;
     for (const auto *widget : std::as_const(widgets))
         names.append(widget->name());
-    QCOMPARE(names, QStringList({ "PushButton", "ToolButton", "ClickableLabel", "ClickToEdit",
-                                  "ComboBox" }));
+    QCOMPARE(
+        names,
+        QStringList({ "PushButton", "ToolButton", "ClickableLabel", "ClickToEdit", "ComboBox" }));
 }
 
 QDesignerCustomWidgetInterface *tst_DesignerPlugin::widgetNamed(const QString &name) const

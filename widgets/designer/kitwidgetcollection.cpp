@@ -15,25 +15,23 @@ namespace {
 
 // A new widget as Designer drops it onto a form: its size, and a text where
 // the widget shows one.
-QString widgetXml(const QString &className, int width, int height,
-                  const QString &text = QString())
+QString widgetXml(const QString &className, int width, int height, const QString &text = QString())
 {
     QString xml = QStringLiteral("<ui language=\"c++\">"
                                  "<widget class=\"%1\" name=\"%2\">"
                                  "<property name=\"geometry\"><rect><x>0</x><y>0</y>"
                                  "<width>%3</width><height>%4</height></rect></property>")
-                          .arg(className, className.left(1).toLower() + className.mid(1))
-                          .arg(width)
-                          .arg(height);
+                      .arg(className, className.left(1).toLower() + className.mid(1))
+                      .arg(width)
+                      .arg(height);
     if (!text.isEmpty()) {
         xml += QStringLiteral("<property name=\"text\"><string>%1</string></property>")
-                       .arg(text.toHtmlEscaped());
+                   .arg(text.toHtmlEscaped());
     }
     return xml + QStringLiteral("</widget></ui>");
 }
 
-template<typename Widget>
-KitWidgetPlugin::Factory factory()
+template<typename Widget> KitWidgetPlugin::Factory factory()
 {
     return [](QWidget *parent) -> QWidget * { return new Widget(parent); };
 }
@@ -43,11 +41,10 @@ KitWidgetPlugin::Factory factory()
 KitWidgetCollection::KitWidgetCollection(QObject *parent)
     : QObject(parent)
 {
-    const auto add = [this](const QString &name, const QString &toolTip,
-                            const QString &whatsThis, const QString &domXml,
-                            KitWidgetPlugin::Factory create) {
-        m_widgets.push_back(std::make_unique<KitWidgetPlugin>(name, toolTip, whatsThis, domXml,
-                                                              std::move(create)));
+    const auto add = [this](const QString &name, const QString &toolTip, const QString &whatsThis,
+                            const QString &domXml, KitWidgetPlugin::Factory create) {
+        m_widgets.push_back(
+            std::make_unique<KitWidgetPlugin>(name, toolTip, whatsThis, domXml, std::move(create)));
     };
 
     add(QStringLiteral("PushButton"), tr("Push button carrying brushes for its faces"),

@@ -6,8 +6,7 @@
 #include <QIcon>
 
 KitWidgetPlugin::KitWidgetPlugin(const QString &name, const QString &toolTip,
-                                 const QString &whatsThis, const QString &domXml,
-                                 Factory factory)
+                                 const QString &whatsThis, const QString &domXml, Factory factory)
     : m_name(name)
     , m_toolTip(toolTip)
     , m_whatsThis(whatsThis)
