@@ -22,6 +22,108 @@ public:
     QBrush focusFrameBrush;
 };
 
+/*!
+    \class ClickToEdit widgets/clicktoedit.h
+    \brief A QLineEdit that is entered only by a completed click or by Tab.
+
+    Until the field has the focus, mouse presses, drags and releases do not
+    reach the line edit, so they can neither move its cursor nor select text,
+    and a press does not focus it. A completed click (a left press and release
+    inside the field) gives it the focus, with the cursor where the click was;
+    Tab reaches it as usual. Once it has the focus, the mouse works as in any
+    QLineEdit.
+
+    The field reports presses, releases and clicks like a button, with signals
+    that tell whether it already had the focus when the press began. Dragging
+    out of the field during a press emits released(), coming back emits
+    pressed() again, and a release outside emits nothing more. A disabled field
+    emits nothing. While a press is in progress, no context menu opens.
+
+    The field colours its text and background by state, from three pairs of
+    brushes: normal, disabled and focused. By default the focused pair is the
+    normal pair swapped, text in the background colour on the text colour. The
+    colours are set on the field's palette at every focus change and every
+    enabled-state change, so a brush changed in between shows from the next
+    such change on.
+
+    \snippet widgetkitwindow.cpp clicktoedit
+*/
+
+/*!
+    \property ClickToEdit::activeTextBrush
+    \brief the text colour of the enabled field without the focus.
+
+    Defaults to the palette's Text brush.
+*/
+
+/*!
+    \property ClickToEdit::activeBaseBrush
+    \brief the background of the enabled field without the focus.
+
+    Defaults to the palette's Base brush.
+*/
+
+/*!
+    \property ClickToEdit::disabledTextBrush
+    \brief the text colour of the disabled field.
+
+    Defaults to the palette's Text brush of the Disabled colour group.
+*/
+
+/*!
+    \property ClickToEdit::disabledBaseBrush
+    \brief the background of the disabled field.
+
+    Defaults to the palette's Base brush of the Disabled colour group.
+*/
+
+/*!
+    \property ClickToEdit::focusTextBrush
+    \brief the text colour of the field while it has the focus.
+
+    Defaults to the palette's Base brush.
+*/
+
+/*!
+    \property ClickToEdit::focusBaseBrush
+    \brief the background of the field while it has the focus.
+
+    Defaults to the palette's Text brush.
+*/
+
+/*!
+    \property ClickToEdit::focusFrameBrush
+    \brief a brush for a focus frame around the field.
+
+    The field keeps it for its owner (a style, say) and never draws it itself.
+    Defaults to the palette's WindowText brush.
+*/
+
+/*!
+    \fn void ClickToEdit::clicked(bool focus)
+    \brief Emitted when a left press inside the field ends with a release inside
+    it, right after released(). \a focus tells whether the field had the focus
+    when the press began.
+*/
+
+/*!
+    \fn void ClickToEdit::pressed(bool focus)
+    \brief Emitted when a left press starts inside the field, and when the
+    pointer comes back into the field during such a press. \a focus tells
+    whether the field had the focus when the press began.
+*/
+
+/*!
+    \fn void ClickToEdit::released(bool focus)
+    \brief Emitted when the pointer leaves the field during a left press, and
+    when the press ends inside it. \a focus tells whether the field had the
+    focus when the press began.
+*/
+
+/*!
+    Constructs an empty field with the given \a parent. Its focus policy is
+    Qt::TabFocus, so that a press never focuses it.
+*/
 ClickToEdit::ClickToEdit(QWidget *parent)
     : QLineEdit(parent)
     , d(std::make_unique<ClickToEditPrivate>())
@@ -29,6 +131,10 @@ ClickToEdit::ClickToEdit(QWidget *parent)
     init();
 }
 
+/*!
+    Constructs a field holding \a text, with the given \a parent. Its focus
+    policy is Qt::TabFocus, so that a press never focuses it.
+*/
 ClickToEdit::ClickToEdit(const QString &text, QWidget *parent)
     : QLineEdit(text, parent)
     , d(std::make_unique<ClickToEditPrivate>())
@@ -58,71 +164,85 @@ void ClickToEdit::init()
     installEventFilter(this);
 }
 
+/*! Returns the brush of the \ref activeTextBrush property. */
 const QBrush &ClickToEdit::activeTextBrush() const
 {
     return d->activeTextBrush;
 }
 
+/*! Returns the brush of the \ref activeBaseBrush property. */
 const QBrush &ClickToEdit::activeBaseBrush() const
 {
     return d->activeBaseBrush;
 }
 
+/*! Returns the brush of the \ref disabledTextBrush property. */
 const QBrush &ClickToEdit::disabledTextBrush() const
 {
     return d->disabledTextBrush;
 }
 
+/*! Returns the brush of the \ref disabledBaseBrush property. */
 const QBrush &ClickToEdit::disabledBaseBrush() const
 {
     return d->disabledBaseBrush;
 }
 
+/*! Returns the brush of the \ref focusTextBrush property. */
 const QBrush &ClickToEdit::focusTextBrush() const
 {
     return d->focusTextBrush;
 }
 
+/*! Returns the brush of the \ref focusBaseBrush property. */
 const QBrush &ClickToEdit::focusBaseBrush() const
 {
     return d->focusBaseBrush;
 }
 
+/*! Returns the brush of the \ref focusFrameBrush property. */
 const QBrush &ClickToEdit::focusFrameBrush() const
 {
     return d->focusFrameBrush;
 }
 
+/*! Sets the \ref activeTextBrush property to \a brush. */
 void ClickToEdit::setActiveTextBrush(const QBrush &brush)
 {
     storeBrush(d->activeTextBrush, brush);
 }
 
+/*! Sets the \ref activeBaseBrush property to \a brush. */
 void ClickToEdit::setActiveBaseBrush(const QBrush &brush)
 {
     storeBrush(d->activeBaseBrush, brush);
 }
 
+/*! Sets the \ref disabledTextBrush property to \a brush. */
 void ClickToEdit::setDisabledTextBrush(const QBrush &brush)
 {
     storeBrush(d->disabledTextBrush, brush);
 }
 
+/*! Sets the \ref disabledBaseBrush property to \a brush. */
 void ClickToEdit::setDisabledBaseBrush(const QBrush &brush)
 {
     storeBrush(d->disabledBaseBrush, brush);
 }
 
+/*! Sets the \ref focusTextBrush property to \a brush. */
 void ClickToEdit::setFocusTextBrush(const QBrush &brush)
 {
     storeBrush(d->focusTextBrush, brush);
 }
 
+/*! Sets the \ref focusBaseBrush property to \a brush. */
 void ClickToEdit::setFocusBaseBrush(const QBrush &brush)
 {
     storeBrush(d->focusBaseBrush, brush);
 }
 
+/*! Sets the \ref focusFrameBrush property to \a brush. */
 void ClickToEdit::setFocusFrameBrush(const QBrush &brush)
 {
     storeBrush(d->focusFrameBrush, brush);
@@ -136,6 +256,11 @@ void ClickToEdit::storeBrush(QBrush &stored, const QBrush &brush)
     update();
 }
 
+/*!
+    Returns whether \a pos, in the field's coordinates, counts as inside the
+    field: by default anywhere in its rectangle, edges included. Subclasses may
+    override it.
+*/
 bool ClickToEdit::hitField(const QPoint &pos) const
 {
     return QRect(0, 0, width(), height()).contains(pos, false);
@@ -157,6 +282,13 @@ void ClickToEdit::applyColours()
     setPalette(pal);
 }
 
+/*!
+    Does the field's work on its own events, whatever \a watched is: the
+    constructor installs the field as its own event filter. Returns true for
+    an \a event the line edit must not see: while the enabled field does not
+    have the focus, a mouse press, a move, or the release that ends a left
+    press; and a context menu during a press.
+*/
 bool ClickToEdit::eventFilter(QObject *watched, QEvent *event)
 {
     Q_UNUSED(watched);

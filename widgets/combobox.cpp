@@ -34,6 +34,29 @@ void setRowData(QStandardItemModel *model, int row, const QVariant &value, int r
 
 } // namespace
 
+/*!
+    \class ComboBox widgets/combobox.h
+    \brief A QComboBox whose entries all share one item size and one item font.
+
+    setItemSize() and setItemFont() apply to every entry of the list, those
+    added later included, so that a list of large entries needs no delegate.
+    The size hint is tall enough for the tallest entry text, so that entries of
+    several lines are not cut off in the closed box. The box takes the focus
+    from Tab, not from a click.
+
+    The entries are formatted through their item data (Qt::SizeHintRole and
+    Qt::FontRole) in the QStandardItemModel the box makes for itself. With a
+    model of another kind set by QComboBox::setModel(), the size and font are
+    kept but not applied; with another QStandardItemModel they are applied when
+    they change, but entries added to it later are left as they come.
+
+    \snippet widgetkitwindow.cpp combobox
+*/
+
+/*!
+    Constructs an empty combo box with the given \a parent, with no item size
+    and its own font as the item font.
+*/
 ComboBox::ComboBox(QWidget *parent)
     : QComboBox(parent)
     , d(std::make_unique<ComboBoxPrivate>(font()))
@@ -49,16 +72,24 @@ ComboBox::ComboBox(QWidget *parent)
 
 ComboBox::~ComboBox() = default;
 
+/*! Returns the item size; QSize(-1, -1) when none is set, as at first. */
 QSize ComboBox::itemSize() const
 {
     return d->itemSize;
 }
 
+/*! Returns the item font; at first, the box's own font at construction. */
 const QFont &ComboBox::itemFont() const
 {
     return d->itemFont;
 }
 
+/*!
+    Makes \a size the size hint of every entry, present and future. With
+    QSize(-1, -1) the item size is unset again: the present entries then ask
+    for the box's current height, and entries added later for nothing.
+    Setting the current size changes nothing.
+*/
 void ComboBox::setItemSize(const QSize &size)
 {
     if (size == d->itemSize)
@@ -74,6 +105,10 @@ void ComboBox::setItemSize(const QSize &size)
         setRowData(standardModel, row, hint, Qt::SizeHintRole);
 }
 
+/*!
+    Makes \a font the font of every entry, present and future. Setting the
+    current font changes nothing.
+*/
 void ComboBox::setItemFont(const QFont &font)
 {
     if (font == d->itemFont)
@@ -100,6 +135,11 @@ void ComboBox::whenRowsInserted(const QModelIndex &parent, int start, int end)
     }
 }
 
+/*!
+    Returns QComboBox's size hint, made as tall as the tallest entry text when
+    that is taller. The texts are measured in the box's own font, the font the
+    closed box shows the current entry in, not in the item font.
+*/
 QSize ComboBox::sizeHint() const
 {
     // Measured in the box's own font: that is the font the current entry is

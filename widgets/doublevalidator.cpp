@@ -33,6 +33,66 @@ bool hasLeadingZero(const QString &text)
 
 } // namespace
 
+/*!
+    \class DoubleValidator widgets/doublevalidator.h
+    \brief A QValidator that keeps a QLineEdit to one decimal number in a range.
+
+    The field accepts only numbers from \ref bottom to \ref top, both included,
+    with at most \ref decimals digits after the point (always a "."), and lets
+    the user type every beginning of such a number: with the range 5 to 100,
+    "2" is accepted because "20" is in range. White space is refused.
+
+    While the field holds no number it shows a placeholder, the \ref defaultText
+    ("******" at first), which behaves as one unit: a click or the focus puts the
+    cursor behind it, the arrow keys cannot move into it, one Backspace or
+    Delete erases it whole, and a character typed before or behind it replaces
+    it. Return, Enter and leaving the field rewrite the text to the number with
+    exactly \ref decimals digits after the point, or back to the placeholder when
+    the text is no number in the range.
+
+    Create the validator with the line edit as its parent, so that it can watch
+    the line edit's events, and hand it to QLineEdit::setValidator() as well.
+    With a parent of any other kind it warns, and every validate() fails.
+    Settings it refuses are reported with qWarning().
+
+    \snippet widgetkitwindow.cpp doublevalidator
+*/
+
+/*!
+    \property DoubleValidator::bottom
+    \brief the lowest number accepted.
+
+    Defaults to minus infinity. A value above \ref top is refused.
+*/
+
+/*!
+    \property DoubleValidator::top
+    \brief the highest number accepted.
+
+    Defaults to infinity. A value below \ref bottom is refused.
+*/
+
+/*!
+    \property DoubleValidator::decimals
+    \brief the most digits accepted after the point, and the number of digits
+    written after it when the field's number is committed.
+
+    Defaults to 3. A negative value is refused.
+*/
+
+/*!
+    \property DoubleValidator::defaultText
+    \brief the placeholder the field shows while it holds no number.
+
+    Defaults to "******". A text with a digit or a "." in it is refused, so that
+    the placeholder can never pass for the beginning of a number. Changing it
+    does not touch the field's text.
+*/
+
+/*!
+    Constructs a validator for the line edit \a parent that accepts any number
+    with at most 3 decimals.
+*/
 DoubleValidator::DoubleValidator(QObject *parent)
     : QValidator(parent)
     , m_bottom(-std::numeric_limits<double>::infinity())
@@ -43,6 +103,11 @@ DoubleValidator::DoubleValidator(QObject *parent)
     attachToParent();
 }
 
+/*!
+    Constructs a validator for the line edit \a parent that accepts numbers from
+    \a bottom to \a top with at most \a decimals digits after the point. The
+    values are taken as they are, unchecked.
+*/
 DoubleValidator::DoubleValidator(double bottom, double top, int decimals, QObject *parent)
     : QValidator(parent)
     , m_bottom(bottom)
@@ -63,6 +128,11 @@ void DoubleValidator::attachToParent()
         qWarning() << notALineEdit;
 }
 
+/*!
+    Sets the range to \a bottom to \a top and the number of decimals to
+    \a decimals. A \a bottom above \a top is refused, and nothing changes; a
+    negative \a decimals is refused, and only the range changes.
+*/
 void DoubleValidator::setRange(double bottom, double top, int decimals)
 {
     // Written so that a NaN bound is refused too: nothing compares with it.
@@ -78,6 +148,7 @@ void DoubleValidator::setRange(double bottom, double top, int decimals)
         qWarning() << "DoubleValidator: Ignore negative decimals" << decimals;
 }
 
+/*! Sets the \ref bottom property to \a value. */
 void DoubleValidator::setBottom(double value)
 {
     if (!(value <= m_top)) {
@@ -87,6 +158,7 @@ void DoubleValidator::setBottom(double value)
     setRange(value, m_top, m_decimals);
 }
 
+/*! Sets the \ref top property to \a value. */
 void DoubleValidator::setTop(double value)
 {
     if (!(value >= m_bottom)) {
@@ -96,11 +168,13 @@ void DoubleValidator::setTop(double value)
     setRange(m_bottom, value, m_decimals);
 }
 
+/*! Sets the \ref decimals property to \a value. */
 void DoubleValidator::setDecimals(int value)
 {
     setRange(m_bottom, m_top, value);
 }
 
+/*! Sets the \ref defaultText property to \a text. */
 void DoubleValidator::setDefaultText(const QString &text)
 {
     for (const QChar c : text) {
@@ -112,21 +186,25 @@ void DoubleValidator::setDefaultText(const QString &text)
     m_defaultText = text;
 }
 
+/*! Returns the \ref bottom property. */
 double DoubleValidator::bottom() const
 {
     return m_bottom;
 }
 
+/*! Returns the \ref top property. */
 double DoubleValidator::top() const
 {
     return m_top;
 }
 
+/*! Returns the \ref decimals property. */
 int DoubleValidator::decimals() const
 {
     return m_decimals;
 }
 
+/*! Returns the \ref defaultText property. */
 QString DoubleValidator::defaultText() const
 {
     return m_defaultText;
@@ -147,6 +225,14 @@ bool DoubleValidator::fractionDigitsFit(const QString &text) const
     return text.size() - point - 1 <= m_decimals;
 }
 
+/*!
+    Returns Acceptable for the placeholder, for an empty \a input and for every
+    number in the range, or beginning of one, with no more decimals than
+    allowed; Invalid for anything else, never Intermediate. When \a input is the
+    placeholder with a character typed before or behind it, \a input becomes
+    that character alone; when an erase key removed a character of the
+    placeholder, \a input becomes empty. \a pos is left as it is.
+*/
 QValidator::State DoubleValidator::validate(QString &input, int &pos) const
 {
     Q_UNUSED(pos);
@@ -248,6 +334,13 @@ QValidator::State DoubleValidator::validate(QString &input, int &pos) const
     return accept();
 }
 
+/*!
+    Watches the parent line edit \a watched: after a click or when it gains
+    the focus, puts the cursor behind the placeholder; on Return, Enter or the
+    loss of the focus, commits the text; and returns true for an arrow key
+    \a event while the field shows the placeholder, so that the cursor stays
+    behind it. Every other event goes on to the line edit.
+*/
 bool DoubleValidator::eventFilter(QObject *watched, QEvent *event)
 {
     m_eraseKeyPressed = false;

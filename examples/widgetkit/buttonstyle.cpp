@@ -33,16 +33,19 @@ void ButtonStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *op
         return;
     }
 
+    //! [brushes]
     const bool enabled = option->state & State_Enabled;
     const bool sunken = option->state & (State_Sunken | State_On);
     const char *face = enabled ? (sunken ? "activeSunkenBrush" : "activeRaisedBrush")
                                : (sunken ? "disabledSunkenBrush" : "disabledRaisedBrush");
+    const QBrush faceBrush = widget->property(face).value<QBrush>();
+    //! [brushes]
 
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     const QRectF rect = QRectF(option->rect).adjusted(1.5, 1.5, -1.5, -1.5);
     painter->setPen(QPen(option->palette.color(QPalette::Shadow), 1));
-    painter->setBrush(widget->property(face).value<QBrush>());
+    painter->setBrush(faceBrush);
     painter->drawRoundedRect(rect, 5, 5);
     if (option->state & State_HasFocus) {
         painter->setPen(QPen(widget->property("focusFrameBrush").value<QBrush>(), 2));
