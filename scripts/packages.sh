@@ -19,9 +19,10 @@ PICTUREBOOK_MUSIC_PACKAGES="abcmidi fluidsynth timgm6mb-soundfont"
 # of the desktop entry and the AppStream metadata; clang with its libFuzzer
 # runtime for fuzzing the decimal validator.
 PICTUREBOOK_TEST_PACKAGES="python3 xvfb xauth xdotool x11-utils imagemagick pulseaudio-utils sox dbus at-spi2-core python3-pyatspi desktop-file-utils appstream libx11-dev clang libclang-rt-14-dev"
-# Packing the .deb: its manual page, its copyright file and changelog, and
-# the checks of the licences and of the package.
-PICTUREBOOK_PACKAGING_PACKAGES="python3 scdoc reuse lintian"
+# Packing the .debs: the reader's manual page, the copyright file and
+# changelog, dpkg-shlibdeps (with file) naming each package's libraries, and
+# the checks of the licences and of the packages.
+PICTUREBOOK_PACKAGING_PACKAGES="python3 scdoc dpkg-dev file reuse lintian"
 
 picturebook_install_packages()
 {
