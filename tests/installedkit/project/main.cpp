@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -31,9 +32,8 @@ int main(int argc, char *argv[])
     combo->addItems({QStringLiteral("One"), QStringLiteral("Two")});
     auto *push = new PushButton(QStringLiteral("Push"));
     auto *tool = new ToolButton;
-    for (QWidget *widget : {static_cast<QWidget *>(label), static_cast<QWidget *>(field),
-                            static_cast<QWidget *>(combo), static_cast<QWidget *>(push),
-                            static_cast<QWidget *>(tool)}) {
+    const QList<QWidget *> widgets{label, field, combo, push, tool};
+    for (QWidget *widget : widgets) {
         layout->addWidget(widget);
     }
     window.show();
@@ -45,8 +45,7 @@ int main(int argc, char *argv[])
             ++failures;
         }
     };
-    check(window.isVisible() && label->isVisible() && field->isVisible() && combo->isVisible()
-              && push->isVisible() && tool->isVisible(),
+    check(std::all_of(widgets.begin(), widgets.end(), [](QWidget *w) { return w->isVisible(); }),
           "the window does not show all of its widgets");
     check(qobject_cast<PushButton *>(window.findChild<QPushButton *>()) == push,
           "the push button is not found as a PushButton");
