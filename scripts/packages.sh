@@ -22,9 +22,10 @@ PICTUREBOOK_TEST_PACKAGES="python3 xvfb xauth xdotool x11-utils imagemagick puls
 # The widget kit's Qt Designer plugin and API documentation; the build
 # leaves each out when its package is missing.
 PICTUREBOOK_KIT_PACKAGES="qt6-tools-dev doxygen"
-# Packing the .deb: its manual page, its copyright file and changelog, and
-# the checks of the licences and of the package.
-PICTUREBOOK_PACKAGING_PACKAGES="python3 scdoc reuse lintian"
+# Packing the .debs: the reader's manual page, the copyright file and
+# changelog, dpkg-shlibdeps (with file) naming each package's libraries, and
+# the checks of the licences and of the packages.
+PICTUREBOOK_PACKAGING_PACKAGES="python3 scdoc dpkg-dev file reuse lintian"
 
 picturebook_install_packages()
 {

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "widgets/picturebookwidgets_export.h"
+
 #include <QLabel>
 
 #include <memory>
@@ -14,7 +16,7 @@ class ClickableLabelPrivate;
 // value, so that many labels can share one receiver and still be told
 // apart. Dragging out of the label during a press reports a release, and
 // coming back reports a press again. Everything else is QLabel's.
-class ClickableLabel : public QLabel
+class PICTUREBOOK_WIDGETS_EXPORT ClickableLabel : public QLabel
 {
     Q_OBJECT
     Q_PROPERTY(int value READ value WRITE setValue)

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "widgets/picturebookwidgets_export.h"
+
 #include <QBrush>
 #include <QLineEdit>
 
@@ -16,7 +18,7 @@ class ClickToEditPrivate;
 // focuses the field with the cursor where the click was. The field colours
 // its text and background by state: normal, disabled and focused (by default
 // the focused pair is the normal pair swapped).
-class ClickToEdit : public QLineEdit
+class PICTUREBOOK_WIDGETS_EXPORT ClickToEdit : public QLineEdit
 {
     Q_OBJECT
     Q_PROPERTY(QBrush activeTextBrush READ activeTextBrush WRITE setActiveTextBrush)

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "widgets/picturebookwidgets_export.h"
+
 #include <QComboBox>
 #include <QFont>
 #include <QSize>
@@ -14,7 +16,7 @@ class ComboBoxPrivate;
 // A combo box whose entries all share one item size and one item font,
 // including entries added later. Its size hint is tall enough for the
 // tallest entry text, so multi-line entries are not cut off in the box.
-class ComboBox : public QComboBox
+class PICTUREBOOK_WIDGETS_EXPORT ComboBox : public QComboBox
 {
     Q_OBJECT
 

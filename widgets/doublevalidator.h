@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "widgets/picturebookwidgets_export.h"
+
 #include <QString>
 #include <QValidator>
 
@@ -17,7 +19,7 @@
 //
 // The validator watches its parent's events; the owner still has to hand it
 // to the line edit with QLineEdit::setValidator.
-class DoubleValidator : public QValidator
+class PICTUREBOOK_WIDGETS_EXPORT DoubleValidator : public QValidator
 {
     Q_OBJECT
     Q_PROPERTY(double bottom READ bottom WRITE setBottom)

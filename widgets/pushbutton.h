@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "widgets/picturebookwidgets_export.h"
+
 #include <QBrush>
 #include <QPushButton>
 
@@ -14,7 +16,7 @@ class PushButtonPrivate;
 // active and disabled, and for its focus frame, so that a style sheet or a
 // custom style can read them by property name. The button paints and behaves
 // exactly like a QPushButton; changing a brush only schedules a repaint.
-class PushButton : public QPushButton
+class PICTUREBOOK_WIDGETS_EXPORT PushButton : public QPushButton
 {
     Q_OBJECT
     Q_PROPERTY(QBrush activeRaisedBrush READ activeRaisedBrush WRITE setActiveRaisedBrush)
