@@ -1,23 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The picturebook developers
 // SPDX-License-Identifier: MIT
 
-#include <QFile>
-#include <QImage>
 #include <QImageReader>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QTest>
 
 #include <algorithm>
-
-namespace {
-
-QImage argb(const QString &path)
-{
-    return QImage(path).convertToFormat(QImage::Format_ARGB32);
-}
-
-} // namespace
 
 class tst_Resources : public QObject
 {
@@ -26,7 +14,6 @@ class tst_Resources : public QObject
 private slots:
     void everyPictureOpensAtItsSize_data();
     void everyPictureOpensAtItsSize();
-    void pathsTheFormsNameButTheBundleLacksLoadNothingQuietly();
     void facesBlendIntoTheirBody_data();
     void facesBlendIntoTheirBody();
     void iconsHoldEverySize_data();
@@ -59,29 +46,17 @@ void tst_Resources::everyPictureOpensAtItsSize()
 {
     QFETCH(QString, path);
     QFETCH(QSize, size);
-    const QImage image = argb(path);
+    const QImage image = QImage(path).convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(image.size(), size);
-    if (size == QSize(800, 600)) {
-        for (int y = 0; y < image.height(); ++y) {
-            const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-            for (int x = 0; x < image.width(); ++x)
-                QVERIFY2(qAlpha(line[x]) == 255, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
-        }
+    if (size == QSize(800, 600)) { // opaque: nothing is lost without the alpha channel
+        QVERIFY(
+            image
+            == image.convertToFormat(QImage::Format_RGB32).convertToFormat(QImage::Format_ARGB32));
     } else {
         const QRect r = image.rect();
         for (const QPoint corner : { r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight() })
             QCOMPARE(qAlpha(image.pixel(corner)), 0);
         QCOMPARE(qAlpha(image.pixel(r.center())), 255);
-    }
-}
-
-void tst_Resources::pathsTheFormsNameButTheBundleLacksLoadNothingQuietly()
-{
-    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-    for (const char *path : { ":/page/pict/page/title.jpg", ":/back/pict/tyuuka.jpg",
-                              ":/body/bride/pict/bride_body.png" }) {
-        QVERIFY2(!QFile::exists(QLatin1String(path)), path);
-        QVERIFY2(QImage(QLatin1String(path)).isNull(), path);
     }
 }
 
@@ -110,8 +85,9 @@ void tst_Resources::facesBlendIntoTheirBody()
     QFETCH(QString, face);
     QFETCH(QString, body);
     QFETCH(QPoint, offset);
-    const QImage f = argb(face);
-    QImage composed = argb(body).copy(QRect(offset, f.size()));
+    const QImage f(face);
+    QImage composed
+        = QImage(body).convertToFormat(QImage::Format_ARGB32).copy(QRect(offset, f.size()));
     const QImage under = composed;
     QPainter(&composed).drawImage(0, 0, f);
     qint64 edgePixels = 0, difference = 0;
