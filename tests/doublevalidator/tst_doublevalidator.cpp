@@ -18,35 +18,6 @@ namespace {
 constexpr double inf = std::numeric_limits<double>::infinity();
 const QString placeholder = QStringLiteral("******");
 
-// A window with the validated field and a second field to move the focus to.
-struct Form
-{
-    Form(double bottom, double top, int decimals)
-    {
-        auto *layout = new QVBoxLayout(&window);
-        layout->addWidget(field = new QLineEdit(&window));
-        layout->addWidget(other = new QLineEdit(&window));
-        validator = new DoubleValidator(bottom, top, decimals, field);
-        field->setValidator(validator);
-        field->setText(validator->defaultText());
-    }
-
-    bool showFocused()
-    {
-        window.show();
-        window.activateWindow();
-        if (!QTest::qWaitForWindowActive(&window))
-            return false;
-        field->setFocus(Qt::OtherFocusReason);
-        return field->hasFocus();
-    }
-
-    QWidget window;
-    QLineEdit *field = nullptr;
-    QLineEdit *other = nullptr;
-    DoubleValidator *validator = nullptr;
-};
-
 } // namespace
 
 class tst_DoubleValidator : public QObject
@@ -80,22 +51,18 @@ void tst_DoubleValidator::init()
     QTest::failOnWarning(QRegularExpression(QStringLiteral("^DoubleValidator")));
 }
 
+// The constructor with a range takes it as given. The owner hands the
+// validator to the field, not the validator itself.
 void tst_DoubleValidator::shouldHaveDefaultValues()
 {
     QLineEdit field;
-    DoubleValidator defaults(&field);
-    QCOMPARE(defaults.bottom(), -inf);
-    QCOMPARE(defaults.top(), inf);
-    QCOMPARE(defaults.decimals(), 3);
-    QCOMPARE(defaults.defaultText(), placeholder);
-    // The owner hands the validator to the field, not the validator itself.
+    const DoubleValidator defaults(&field), unchecked(5, 1, -2, &field);
+    QCOMPARE(std::make_tuple(defaults.bottom(), defaults.top(), defaults.decimals(),
+                             defaults.defaultText()),
+             std::make_tuple(-inf, inf, 3, placeholder));
+    QCOMPARE(std::make_tuple(unchecked.bottom(), unchecked.top(), unchecked.decimals()),
+             std::make_tuple(5.0, 1.0, -2));
     QCOMPARE(field.validator(), nullptr);
-
-    // The constructor with a range takes it as given.
-    DoubleValidator unchecked(5, 1, -2, &field);
-    QCOMPARE(unchecked.bottom(), 5.0);
-    QCOMPARE(unchecked.top(), 1.0);
-    QCOMPARE(unchecked.decimals(), -2);
 }
 
 void tst_DoubleValidator::validateFollowsRangeAndDecimals_data()
@@ -241,13 +208,23 @@ void tst_DoubleValidator::keysEditAndCommitTheField()
     QFETCH(QString, expected);
     QFETCH(int, cursor);
 
-    Form form(bottom, top, decimals);
+    // The validated field and a second one to move the focus to.
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *field = new QLineEdit(&window), *other = new QLineEdit(&window);
+    layout->addWidget(field);
+    layout->addWidget(other);
+    auto *validator = new DoubleValidator(bottom, top, decimals, field);
+    field->setValidator(validator);
     if (keys.startsWith(u'P')) {
-        form.validator->setDefaultText(text);
+        validator->setDefaultText(text);
         keys.remove(0, 1);
     }
-    form.field->setText(text);
-    QVERIFY(form.showFocused());
+    field->setText(text);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    field->setFocus(Qt::OtherFocusReason);
     // Clicks and focus changes queue a repair of the cursor; let it run.
     QCoreApplication::sendPostedEvents();
     if (keys.startsWith(QLatin1String("paste "))) {
@@ -260,26 +237,26 @@ void tst_DoubleValidator::keysEditAndCommitTheField()
     };
     for (const QChar key : std::as_const(keys)) {
         if (key == u'V') {
-            QTest::keyClick(form.field, Qt::Key_V, Qt::ControlModifier);
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
         } else if (key == u'&') {
-            QTest::keyClick(form.field, Qt::Key_Enter, Qt::KeypadModifier);
+            QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
         } else if (key == u'|') {
-            form.other->setFocus(Qt::OtherFocusReason);
+            other->setFocus(Qt::OtherFocusReason);
         } else if (key == u'T') {
-            form.other->setFocus(Qt::OtherFocusReason);
-            QTest::keyClick(form.other, Qt::Key_Tab);
+            other->setFocus(Qt::OtherFocusReason);
+            QTest::keyClick(other, Qt::Key_Tab);
         } else if (key == u'@') {
-            QTest::mouseClick(form.field, Qt::LeftButton, {}, QPoint(3, form.field->height() / 2));
+            QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(3, field->height() / 2));
         } else if (special.contains(key)) {
-            QTest::keyClick(form.field, special.value(key));
+            QTest::keyClick(field, special.value(key));
         } else {
-            QTest::keyClicks(form.field, key);
+            QTest::keyClicks(field, key);
         }
     }
     QCoreApplication::sendPostedEvents();
-    QCOMPARE(form.field->text(), expected);
-    QCOMPARE(form.field->cursorPosition(), cursor);
-    QVERIFY(!form.field->hasSelectedText());
+    QCOMPARE(field->text(), expected);
+    QCOMPARE(field->cursorPosition(), cursor);
+    QVERIFY(!field->hasSelectedText());
 }
 
 // Everything is set through the properties, which reach the public setters.
