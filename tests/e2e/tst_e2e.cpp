@@ -46,20 +46,15 @@ QPoint centreOf(const QWidget &page, const char *button)
 // Both are drawn by Qt with the same fonts, so they agree to the last bit.
 QByteArray difference(const QImage &screen, const QImage &page)
 {
-    if (screen == page)
-        return {};
-    if (screen.size() != page.size())
-        return "the screen was not read";
-    for (int y = 0; y < page.height(); ++y) {
+    for (int y = 0; y < page.height() && screen.size() == page.size() && screen != page; ++y) {
         for (int x = 0; x < page.width(); ++x) {
             if (screen.pixel(x, y) != page.pixel(x, y))
                 return QString::asprintf("first difference at (%d, %d): seen #%06x, expected #%06x",
-                                         x, y, screen.pixel(x, y) & 0xffffff,
-                                         page.pixel(x, y) & 0xffffff)
+                                         x, y, screen.pixel(x, y), page.pixel(x, y))
                     .toUtf8();
         }
     }
-    return "the screen was read in another format";
+    return screen == page ? QByteArray() : "the screen was not read";
 }
 
 // After random input a focus frame or a hovered button may show anywhere; the
@@ -76,9 +71,18 @@ bool looksAlike(const QImage &a, const QImage &b)
 
 int openHandles(qint64 pid)
 {
-    return int(QDir(QStringLiteral("/proc/%1/fd").arg(pid))
-                   .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
-                   .size());
+    const auto entries = QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot;
+    return int(QDir(QStringLiteral("/proc/%1/fd").arg(pid), {}, QDir::NoSort, entries).count());
+}
+
+QStringList clickAt(QPoint p)
+{
+    return { "mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1" };
+}
+
+QStringList typeInto(const QString &window)
+{
+    return { "search", "--onlyvisible", "--name", '^' + window + '$', "windowfocus", "key" };
 }
 
 } // namespace
@@ -104,18 +108,9 @@ private slots:
 
 private:
     bool launch(const QString &program, const QString &workDir);
-    bool click(QPoint p)
-    {
-        return m_display.xdotool({ "mousemove", QString::number(m_window.x() + p.x()),
-                                   QString::number(m_window.y() + p.y()), "click", "1" });
-    }
+    bool click(QPoint p) { return m_display.xdotool(clickAt(m_window.topLeft() + p)); }
     // Keys go to the reader's window, as a window manager gives it the keyboard.
-    bool type(const QStringList &keys)
-    {
-        return m_display.xdotool(QStringList { "search", "--onlyvisible", "--name", "^MainWindow$",
-                                               "windowfocus", "key" }
-                                 + keys);
-    }
+    bool type(const QStringList &keys) { return m_display.xdotool(typeInto("MainWindow") + keys); }
     bool waitForPage(const QImage &page);
     bool hears(int tone, int withinMs);
     QByteArray heard(int ms = 2000) { return m_sound.recentHistory(tones, ms).toUtf8(); }
@@ -145,10 +140,8 @@ void tst_E2e::initTestCase()
 {
     // scripts/test installs every tool; a missing one is a broken set-up and
     // fails here rather than skipping the suite.
-    for (const char *tool : { "Xvfb", "xdotool", "pulseaudio", "parec" }) {
-        QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty(),
-                 QByteArray(tool) + " is not installed (scripts/test installs it)");
-    }
+    for (const char *tool : { "Xvfb", "xdotool", "pulseaudio", "parec" })
+        QVERIFY2(!QStandardPaths::findExecutable(tool).isEmpty(), tool);
     QVERIFY(m_root.isValid());
     // The fonts as the program sets them up, so that its text reads the same here.
     FontSetup::install();
@@ -198,24 +191,17 @@ bool tst_E2e::launch(const QString &program, const QString &workDir)
     m_readerPids.append(m_reader.processId());
     // Start-up under the sanitizers on a busy machine is slow; its time is
     // the benchmarks' business.
-    return QTest::qWaitFor(
-               [this] {
-                   m_window = m_display.findWindow(QStringLiteral("MainWindow"));
-                   return !m_window.isEmpty() || m_reader.state() != QProcess::Running;
-               },
-               20000)
-        && !m_window.isEmpty();
+    const auto appeared
+        = [this] { return !(m_window = m_display.findWindow("MainWindow")).isEmpty(); };
+    return QTest::qWaitFor(appeared, 20000);
 }
 
 bool tst_E2e::waitForPage(const QImage &page)
 {
-    return QTest::qWaitFor(
-        [&] {
-            m_screen = m_display.grab(m_window);
-            m_difference = difference(m_screen, page);
-            return m_difference.isEmpty();
-        },
-        pageAfterClickMs);
+    const auto shown = [&] {
+        return (m_difference = difference(m_screen = m_display.grab(m_window), page)).isEmpty();
+    };
+    return QTest::qWaitFor(shown, pageAfterClickMs);
 }
 
 bool tst_E2e::hears(int tone, int withinMs)
@@ -225,9 +211,7 @@ bool tst_E2e::hears(int tone, int withinMs)
 
 void tst_E2e::saveScreenshot(const QString &name)
 {
-    QString dir = qEnvironmentVariable("PICTUREBOOK_SCREENSHOT_DIR");
-    if (dir.isEmpty())
-        dir = QStringLiteral(E2E_SCREENSHOT_DIR);
+    const QString dir = qEnvironmentVariable("PICTUREBOOK_SCREENSHOT_DIR", E2E_SCREENSHOT_DIR);
     QVERIFY(QDir().mkpath(dir));
     QVERIFY(m_screen.save(dir + QLatin1Char('/') + name + QStringLiteral(".png")));
 }
@@ -352,11 +336,10 @@ void tst_E2e::readStory(int number, int tone, bool keyboard)
 void tst_E2e::installedProgramPlaysItsOwnMusicFromAnyFolder()
 {
     const QString prefix = m_root.filePath(QStringLiteral("prefix"));
+    const QStringList install { "--install", PICTUREBOOK_BUILD_DIR, "--prefix", prefix };
     QByteArray log;
-    QVERIFY2(ChildProcess::run(
-                 QStringLiteral(CMAKE_COMMAND),
-                 { "--install", QStringLiteral(PICTUREBOOK_BUILD_DIR), "--prefix", prefix },
-                 QProcessEnvironment::systemEnvironment(), 60000, &log),
+    QVERIFY2(ChildProcess::run(CMAKE_COMMAND, install, QProcessEnvironment::systemEnvironment(),
+                               60000, &log),
              log);
     for (const char *file :
          { "bin/picturebook", "share/picturebook/music/title.wav", "share/picturebook/music/0.wav",
@@ -406,17 +389,16 @@ void tst_E2e::randomInputLeavesReaderRunningQuietAndAnswering()
                                   centreOf(m_contents, storyButtons[2]) };
     // The space bar and Return activate a focused button, Tab moves the focus,
     // the rest should do nothing at all.
-    const QStringList keys { "space", "Return", "Tab",  "shift+Tab", "Escape", "Left",
-                             "Right", "Up",     "Down", "Home",      "End",    "Page_Down",
-                             "a",     "z",      "1",    "BackSpace", "Delete", "ctrl+a" };
+    const QStringList keys = QStringLiteral("space Return Tab shift+Tab Escape Left Right Up Down "
+                                            "Home End Page_Down a z 1 BackSpace Delete ctrl+a")
+                                 .split(u' ');
     for (int sent = 0; sent < events;) {
         QStringList command;
         for (int i = 0; i < 100 && sent < events; ++i, ++sent) {
             const int kind = random.bounded(100);
             if (kind < 20) {
-                command << "key"
-                        << "--delay"
-                        << "10" << keys.at(random.bounded(int(keys.size())));
+                command += QStringList { "key", "--delay", "10",
+                                         keys.at(random.bounded(int(keys.size()))) };
                 continue;
             }
             QPoint at = m_window.topLeft();
@@ -427,19 +409,17 @@ void tst_E2e::randomInputLeavesReaderRunningQuietAndAnswering()
                 at += QPoint(random.bounded(m_window.width()), random.bounded(m_window.height()));
             else
                 at = QPoint(random.bounded(1024), random.bounded(768));
+            // Mostly left clicks, some double ones, some right and middle ones.
             // xdotool waits 100 ms after a click unless told otherwise; 10 ms
             // is quicker than any hand and still lets the X server keep order.
-            // Mostly left clicks, some double clicks, some right and middle ones.
             const int button = random.bounded(10);
-            command << "mousemove" << QString::number(at.x()) << QString::number(at.y()) << "click"
-                    << "--delay";
+            command += QStringList {
+                "mousemove", QString::number(at.x()),  QString::number(at.y()), "click",
+                "--delay",   button == 7 ? "30" : "10"
+            };
             if (button == 7)
-                command << "30"
-                        << "--repeat"
-                        << "2"
-                        << "1";
-            else
-                command << "10" << (button < 7 ? "1" : button < 9 ? "3" : "2");
+                command += QStringList { "--repeat", "2" };
+            command << QString(button < 8 ? "1" : button < 9 ? "3" : "2");
         }
         const QByteArray where = "seed " + QByteArray::number(seed) + ", after "
             + QByteArray::number(sent) + " events";
@@ -454,10 +434,8 @@ void tst_E2e::randomInputLeavesReaderRunningQuietAndAnswering()
         QVERIFY2(said.isEmpty(), where + ": " + said);
     }
     // A handle a page, a tune or a click leaves open would add up to hundreds here.
-    const int handlesNow = openHandles(m_reader.processId());
-    QVERIFY2(
-        handlesNow <= handles + 4,
-        qPrintable(QStringLiteral("%1 handles, %2 at the start").arg(handlesNow).arg(handles)));
+    QVERIFY2(openHandles(m_reader.processId()) <= handles + 4,
+             QByteArray::number(handles) + " at the start");
 
     QVERIFY2(nextClicksToContents() >= 0, "the reader did not come back to the contents page");
     QVERIFY(click(centreOf(m_contents, storyButtons[2])));
