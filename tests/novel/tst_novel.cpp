@@ -5,16 +5,17 @@
 #include "novel/formnovel.h"
 #include "scenario/tovane.h"
 
-#include <QLabel>
+#include <QImageReader>
 #include <QPainter>
 #include <QPushButton>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 #include <typeinfo>
 
-// The reading page against the places its pictures were drawn for, written
-// out here on their own rather than taken from the program.
+// The reading page and its pictures against the places they were drawn for,
+// written out here on their own rather than taken from the program.
 namespace {
 
 struct Layer
@@ -24,9 +25,12 @@ struct Layer
 };
 using Layers = QList<Layer>;
 
-Layer background(const char *name)
+Layer background(int id)
 {
-    return { QStringLiteral(":/back/pict/%1.png").arg(QLatin1String(name)), QPoint(0, 0) };
+    const char *const names[]
+        = { "tyuuka",        "black",         "eventtovane",   "eventruvello1",
+            "eventruvello2", "eventruvello3", "eventruvello4", "eventsorinda" };
+    return { QStringLiteral(":/back/pict/%1.png").arg(QLatin1String(names[id])), QPoint(0, 0) };
 }
 const Layer wolfBody { QStringLiteral(":/body/wolf/pict/wolf_body.png"), QPoint(40, 0) };
 const Layer brideBody { QStringLiteral(":/body/bride/pict/bride.png"), QPoint(380, 0) };
@@ -74,6 +78,10 @@ class tst_Novel : public QObject
 
 private slots:
     void initTestCase() { FontSetup::install(); }
+    void everyPictureOpensAtItsSizeAndFacesBlendIntoTheirBody_data();
+    void everyPictureOpensAtItsSizeAndFacesBlendIntoTheirBody();
+    void iconsHoldEverySize_data();
+    void iconsHoldEverySize();
     void newPageShowsTheFirstRecordWithOnlyTheNameBoxAndNext();
     void picturesLieWhereTheyWereDrawnForUnderADarkBox_data();
     void picturesLieWhereTheyWereDrawnForUnderADarkBox();
@@ -81,6 +89,106 @@ private slots:
     void lineIsWhiteFromTheTopLeftWrappedAndKeptInTheArea();
     void pageIsPaintedAtTheScreensDensity();
 };
+
+// Nothing in this program calls Q_INIT_RESOURCE: the bundle registers itself
+// while the program is being loaded. Full pages are opaque; the figures are
+// see-through around them. Where a face fades out, it must show what its body
+// shows there, or its edge would draw a ring on the face it is laid over.
+void tst_Novel::everyPictureOpensAtItsSizeAndFacesBlendIntoTheirBody_data()
+{
+    QTest::addColumn<Layer>("picture");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<Layer>("body"); // under a face
+    const QSize page(800, 600);
+    const auto add = [](const Layer &picture, QSize size, const Layer &body = {}) {
+        QTest::newRow(qPrintable(picture.picture)) << picture << size << body;
+    };
+    for (int id = 0; id < 8; ++id)
+        add(background(id), page);
+    add({ QStringLiteral(":/page/pict/page/title.png"), {} }, page);
+    add({ QStringLiteral(":/page/pict/page/content.png"), {} }, page);
+    add(brideBody, { 414, 600 });
+    add(wolfBody, { 357, 600 });
+    for (int i = 1; i <= 11; ++i)
+        add(brideFace(i), { 160, 164 }, brideBody);
+    for (int i = 1; i <= 6; ++i)
+        add(wolfFace(i), { 126, 129 }, wolfBody);
+}
+
+void tst_Novel::everyPictureOpensAtItsSizeAndFacesBlendIntoTheirBody()
+{
+    QFETCH(Layer, picture);
+    QFETCH(QSize, size);
+    QFETCH(Layer, body);
+    const QImage image = QImage(picture.picture).convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(image.size(), size);
+    if (size == QSize(800, 600)) // opaque: nothing is lost without the alpha channel
+        QCOMPARE(image.convertToFormat(QImage::Format_RGB32).convertToFormat(QImage::Format_ARGB32),
+                 image);
+    const QRect r = image.rect();
+    for (const QPoint corner : { r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight() })
+        QCOMPARE(qAlpha(image.pixel(corner)), size == QSize(800, 600) ? 255 : 0);
+    QCOMPARE(qAlpha(image.pixel(r.center())), 255);
+    if (body.picture.isEmpty())
+        return;
+
+    QImage composed = QImage(body.picture)
+                          .convertToFormat(QImage::Format_ARGB32)
+                          .copy(QRect(picture.at - body.at, size));
+    const QImage under = composed;
+    QPainter(&composed).drawImage(0, 0, image);
+    qint64 edgePixels = 0, difference = 0;
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            const int a = qAlpha(image.pixel(x, y));
+            if (a == 0 || a == 255 || qAlpha(under.pixel(x, y)) != 255)
+                continue;
+            ++edgePixels;
+            const QRgb o = composed.pixel(x, y), u = under.pixel(x, y);
+            difference += qAbs(qRed(o) - qRed(u)) + qAbs(qGreen(o) - qGreen(u))
+                + qAbs(qBlue(o) - qBlue(u));
+        }
+    }
+    QVERIFY2(edgePixels > 500, QByteArray::number(edgePixels));
+    QVERIFY2(difference < 2.0 * 3 * edgePixels,
+             QByteArray::number(double(difference) / (3 * edgePixels)));
+}
+
+// The program icon holds each size three times over (colour depths); the
+// desktop icons one each. All are round badges.
+void tst_Novel::iconsHoldEverySize_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QList<int>>("sizes");
+    QTest::newRow("picturebook.ico")
+        << QStringLiteral(PICTUREBOOK_SOURCE_DIR "/resources/picturebook.ico")
+        << QList<int> { 16, 16, 16, 32, 32, 32, 48, 48, 48, 256, 256, 256 };
+    for (int size : { 16, 32, 48, 64, 128, 256 }) {
+        QTest::addRow("%dx%d", size, size)
+            << QStringLiteral(PICTUREBOOK_SOURCE_DIR
+                              "/resources/icons/hicolor/%1x%1/apps/picturebook.png")
+                   .arg(size)
+            << QList<int> { size };
+    }
+}
+
+void tst_Novel::iconsHoldEverySize()
+{
+    QFETCH(QString, path);
+    QFETCH(QList<int>, sizes);
+    QImageReader reader(path);
+    QList<int> found;
+    for (int i = 0; i < qMax(1, reader.imageCount()); ++i) {
+        QVERIFY(i == 0 || reader.jumpToImage(i));
+        const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(image.width(), image.height());
+        found << image.width();
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(image.pixel(image.rect().center())), 255);
+    }
+    std::sort(found.begin(), found.end());
+    QCOMPARE(found, sizes);
+}
 
 void tst_Novel::newPageShowsTheFirstRecordWithOnlyTheNameBoxAndNext()
 {
@@ -114,21 +222,19 @@ void tst_Novel::picturesLieWhereTheyWereDrawnForUnderADarkBox_data()
     // and the wolf and the bride with faces that differ.
     QTest::newRow("0 room, wolf 1, bride 11")
         << 0 << 1 << 11
-        << Layers { background("tyuuka"), wolfBody, wolfFace(1), brideBody, brideFace(11) };
-    QTest::newRow("1 black, both off stage") << 1 << -1 << -1 << Layers { background("black") };
+        << Layers { background(0), wolfBody, wolfFace(1), brideBody, brideFace(11) };
+    QTest::newRow("1 black, both off stage") << 1 << -1 << -1 << Layers { background(1) };
     QTest::newRow("2 hill, wolf 6 alone")
-        << 2 << 6 << -1 << Layers { background("eventtovane"), wolfBody, wolfFace(6) };
+        << 2 << 6 << -1 << Layers { background(2), wolfBody, wolfFace(6) };
     QTest::newRow("3 path, bride 1 alone")
-        << 3 << -1 << 1 << Layers { background("eventruvello1"), brideBody, brideFace(1) };
+        << 3 << -1 << 1 << Layers { background(3), brideBody, brideFace(1) };
     QTest::newRow("4 stream, face 0: bodies alone, the bride over the wolf")
-        << 4 << 0 << 0 << Layers { background("eventruvello2"), wolfBody, brideBody };
+        << 4 << 0 << 0 << Layers { background(4), wolfBody, brideBody };
     QTest::newRow("5 summit, faces past the last: bodies alone")
-        << 5 << 7 << 12 << Layers { background("eventruvello3"), wolfBody, brideBody };
-    QTest::newRow("6 gust, off stage below -1")
-        << 6 << -7 << -12 << Layers { background("eventruvello4") };
+        << 5 << 7 << 12 << Layers { background(5), wolfBody, brideBody };
+    QTest::newRow("6 gust, off stage below -1") << 6 << -7 << -12 << Layers { background(6) };
     QTest::newRow("7 lanterns, wolf 2, bride 5")
-        << 7 << 2 << 5
-        << Layers { background("eventsorinda"), wolfBody, wolfFace(2), brideBody, brideFace(5) };
+        << 7 << 2 << 5 << Layers { background(7), wolfBody, wolfFace(2), brideBody, brideFace(5) };
     QTest::newRow("8 no such background: black")
         << 8 << 3 << -1 << Layers { wolfBody, wolfFace(3) };
 }
