@@ -190,8 +190,6 @@ private slots:
     void comboUnsetItemSizeFallsBackToBoxHeight();
     void comboSizeHintFitsTallestText();
     void comboOnlyTabGivesFocus();
-    void buttonsShouldHaveDefaultValues_data();
-    void buttonsShouldHaveDefaultValues();
     void buttonsChangedBrushIsStoredAndRepaintsOnce_data();
     void buttonsChangedBrushIsStoredAndRepaintsOnce();
 };
@@ -472,55 +470,44 @@ void tst_WidgetKit::comboOnlyTabGivesFocus()
     QVERIFY(box->hasFocus());
 }
 
-void tst_WidgetKit::buttonsShouldHaveDefaultValues_data()
-{
-    QTest::addColumn<bool>("push");
-    QTest::newRow("PushButton") << true;
-    QTest::newRow("ToolButton") << false;
-}
-
-// The defaults are taken once from the palette the button is born with; the
-// brushes are read through their properties, which reach the getters.
-void tst_WidgetKit::buttonsShouldHaveDefaultValues()
-{
-    QFETCH(bool, push);
-    QWidget parent;
-    QPalette pal = parent.palette();
-    pal.setColor(QPalette::Button, QColor(200, 100, 50));
-    pal.setColor(QPalette::WindowText, QColor(10, 20, 30));
-    parent.setPalette(pal);
-    QAbstractButton *button = makeButton(push, &parent);
-    const QBrush half(QColor(100, 50, 25), Qt::SolidPattern);
-    const QBrush expected[]
-        = { QBrush(QColor(200, 100, 50)), half, half, half, QBrush(QColor(10, 20, 30)) };
-    parent.setPalette(QPalette(Qt::green));
-    button->setPalette(QPalette(Qt::green));
-    for (int i = 0; i < 5; ++i)
-        QCOMPARE(button->property(brushes[i]).value<QBrush>(), expected[i]);
-}
-
 void tst_WidgetKit::buttonsChangedBrushIsStoredAndRepaintsOnce_data()
 {
     QTest::addColumn<bool>("push");
     QTest::addColumn<QString>("brush");
+    QTest::addColumn<QBrush>("initial");
+    // Taken once from the palette the button is born with: its button colour,
+    // half as bright sunken or disabled, and its text colour for the focus frame.
+    const QBrush half(QColor(100, 50, 25), Qt::SolidPattern);
+    const QBrush initial[]
+        = { QBrush(QColor(200, 100, 50)), half, half, half, QBrush(QColor(10, 20, 30)) };
     for (bool push : { true, false }) {
-        for (const char *name : brushes)
-            QTest::addRow("%s: %s", push ? "PushButton" : "ToolButton", name) << push << name;
+        for (int i = 0; i < 5; ++i) {
+            QTest::addRow("%s: %s", push ? "PushButton" : "ToolButton", brushes[i])
+                << push << QString(brushes[i]) << initial[i];
+        }
     }
 }
 
-// Set through the properties, which reach the setters.
+// Read and set through the properties, which reach the getters and setters.
 void tst_WidgetKit::buttonsChangedBrushIsStoredAndRepaintsOnce()
 {
     QFETCH(bool, push);
     QFETCH(QString, brush);
+    QFETCH(QBrush, initial);
     const QByteArray name = brush.toLatin1();
 
     // A neighbour in the same window: once its repaint is done, every repaint
     // that was pending in the window is done too.
     QWidget window;
+    QPalette pal = window.palette();
+    pal.setColor(QPalette::Button, QColor(200, 100, 50));
+    pal.setColor(QPalette::WindowText, QColor(10, 20, 30));
+    window.setPalette(pal);
     auto *layout = new QHBoxLayout(&window);
     QAbstractButton *button = makeButton(push, &window);
+    window.setPalette(QPalette(Qt::green));
+    button->setPalette(QPalette(Qt::green));
+    QCOMPARE(button->property(name).value<QBrush>(), initial);
     auto *neighbour = new QWidget(&window);
     neighbour->setFixedSize(20, 20);
     layout->addWidget(button);
