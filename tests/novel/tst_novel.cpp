@@ -266,11 +266,8 @@ void tst_Novel::picturesLieWhereTheyWereDrawnForUnderADarkBox()
             if (qAbs(qRed(seen) - qRed(want)) > 2 || qAbs(qGreen(seen) - qGreen(want)) > 2
                 || qAbs(qBlue(seen) - qBlue(want)) > 2) {
                 QVERIFY2(nameBox.contains(x, y) || nextButton.contains(x, y),
-                         qPrintable(QStringLiteral("at (%1, %2): #%3, expected #%4")
-                                        .arg(x)
-                                        .arg(y)
-                                        .arg(seen & 0xffffff, 6, 16, QLatin1Char('0'))
-                                        .arg(want & 0xffffff, 6, 16, QLatin1Char('0'))));
+                         qPrintable(QString::asprintf("at (%d, %d): #%08x, expected #%08x", x, y,
+                                                      seen, want)));
             }
         }
     }
@@ -310,12 +307,7 @@ void tst_Novel::lineIsWhiteFromTheTopLeftWrappedAndKeptInTheArea()
             white += qRed(c) > 240 && qGreen(c) > 240 && qBlue(c) > 240;
         }
     }
-    QVERIFY2(textArea.contains(ink),
-             qPrintable(QStringLiteral("ink at (%1, %2) %3 x %4")
-                            .arg(ink.x())
-                            .arg(ink.y())
-                            .arg(ink.width())
-                            .arg(ink.height())));
+    QVERIFY2(textArea.contains(ink), qPrintable(QDebug::toString(ink)));
     QVERIFY(ink.left() < textArea.left() + 8);
     QVERIFY(ink.top() < textArea.top() + 12);
     QVERIFY2(white > 40 * qMax(lines, 1), qPrintable(QString::number(white)));
