@@ -28,7 +28,6 @@ private slots:
     void initTestCase();
     void init();
 
-    void shouldHaveDefaultValues();
     void validateFollowsRangeAndDecimals_data();
     void validateFollowsRangeAndDecimals();
     void keysEditAndCommitTheField_data();
@@ -49,20 +48,6 @@ void tst_DoubleValidator::init()
     // Every warning of the validator that a test provokes must be announced
     // with ignoreMessage; the platform's own chatter is no concern here.
     QTest::failOnWarning(QRegularExpression(QStringLiteral("^DoubleValidator")));
-}
-
-// The constructor with a range takes it as given. The owner hands the
-// validator to the field, not the validator itself.
-void tst_DoubleValidator::shouldHaveDefaultValues()
-{
-    QLineEdit field;
-    const DoubleValidator defaults(&field), unchecked(5, 1, -2, &field);
-    QCOMPARE(std::make_tuple(defaults.bottom(), defaults.top(), defaults.decimals(),
-                             defaults.defaultText()),
-             std::make_tuple(-inf, inf, 3, placeholder));
-    QCOMPARE(std::make_tuple(unchecked.bottom(), unchecked.top(), unchecked.decimals()),
-             std::make_tuple(5.0, 1.0, -2));
-    QCOMPARE(field.validator(), nullptr);
 }
 
 void tst_DoubleValidator::validateFollowsRangeAndDecimals_data()
@@ -260,6 +245,8 @@ void tst_DoubleValidator::keysEditAndCommitTheField()
 }
 
 // Everything is set through the properties, which reach the public setters.
+// A validator made without a range has the defaults; one made with a range
+// takes it as given.
 void tst_DoubleValidator::settersWarnAndKeepOldValuesOnMisuse_data()
 {
     QTest::addColumn<QString>("property");
@@ -267,9 +254,11 @@ void tst_DoubleValidator::settersWarnAndKeepOldValuesOnMisuse_data()
     QTest::addColumn<QString>("warning");
     QTest::addColumn<QString>("expected"); // bottom, top, decimals, default text
 
-    // The validator starts at 1..5 with 2 decimals; setRange's rows are
-    // "bottom top decimals".
+    // The validator starts at 1..5 with 2 decimals; setRange's and new's rows
+    // are "bottom top decimals".
     const char *rows[][5] = {
+        { "made without a range", "new", "", "", "-inf inf 3 ******" },
+        { "made with any range", "new", "5 1 -2", "", "5 1 -2 ******" },
         { "range upside down", "setRange", "5 1 2", "Bottom is bigger than top 5 1",
           "1 5 2 ******" },
         { "range, decimals -1", "setRange", ".5 9 -1", "Ignore negative decimals -1",
@@ -308,24 +297,27 @@ void tst_DoubleValidator::settersWarnAndKeepOldValuesOnMisuse()
     QFETCH(QString, expected);
 
     QLineEdit field(placeholder);
-    DoubleValidator validator(1, 5, 2, &field);
+    const QStringList f = value.split(u' ');
+    const bool made = property == QLatin1String("new");
+    auto *validator = !made ? new DoubleValidator(1, 5, 2, &field)
+        : f.size() == 3
+        ? new DoubleValidator(f[0].toDouble(), f[1].toDouble(), f[2].toInt(), &field)
+        : new DoubleValidator(&field);
     if (!warning.isEmpty())
         QTest::ignoreMessage(QtWarningMsg, warning.toUtf8().constData());
-    if (property == QLatin1String("setRange")) {
-        const QStringList f = value.split(u' ');
-        validator.setRange(f[0].toDouble(), f[1].toDouble(), f[2].toInt());
-    } else {
-        // The text is converted to the property's type on the way.
-        QVERIFY(validator.setProperty(property.toLatin1().constData(), value));
-    }
+    if (property == QLatin1String("setRange"))
+        validator->setRange(f[0].toDouble(), f[1].toDouble(), f[2].toInt());
+    else if (!made) // the text is converted to the property's type on the way
+        QVERIFY(validator->setProperty(property.toLatin1().constData(), value));
     const QString state = QStringLiteral("%1 %2 %3 %4")
-                              .arg(validator.property("bottom").toDouble())
-                              .arg(validator.property("top").toDouble())
-                              .arg(validator.property("decimals").toInt())
-                              .arg(validator.property("defaultText").toString());
+                              .arg(validator->property("bottom").toDouble())
+                              .arg(validator->property("top").toDouble())
+                              .arg(validator->property("decimals").toInt())
+                              .arg(validator->property("defaultText").toString());
     QCOMPARE(state, expected);
-    // The field is the owner's business.
+    // The field is the owner's business, and so is handing it the validator.
     QCOMPARE(field.text(), placeholder);
+    QCOMPARE(field.validator(), nullptr);
 }
 
 QTEST_MAIN(tst_DoubleValidator)
