@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include <QFile>
 #include <QProcess>
 
 #include <csignal>
@@ -49,15 +48,10 @@ inline bool run(const QString &program, const QStringList &arguments,
     return finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
-// Whether a process with this PID still exists; a zombie counts as gone.
+// Whether a process with this PID still exists, reaped or not.
 inline bool isAlive(qint64 pid)
 {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    // "pid (name) state ...", where Z marks a zombie.
-    const QByteArray line
-        = pid > 0 && stat.open(QIODevice::ReadOnly) ? stat.readAll() : QByteArray();
-    const qsizetype close = line.lastIndexOf(')');
-    return close > 0 && close + 2 < line.size() && line.at(close + 2) != 'Z';
+    return pid > 0 && ::kill(pid_t(pid), 0) == 0;
 }
 
 } // namespace ChildProcess

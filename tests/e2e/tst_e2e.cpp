@@ -139,8 +139,7 @@ private:
 
 void tst_E2e::initTestCase()
 {
-    // scripts/test installs every tool; a missing one is a broken set-up and
-    // fails here rather than skipping the suite.
+    // scripts/test installs them: a missing one fails rather than skips the suite.
     for (const char *tool : { "Xvfb", "xdotool", "pulseaudio", "parec" })
         QVERIFY2(!QStandardPaths::findExecutable(tool).isEmpty(), tool);
     QVERIFY(m_root.isValid());
@@ -154,8 +153,7 @@ void tst_E2e::initTestCase()
     QVERIFY(QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     QVERIFY2(m_sound.start(runtime, &error), qPrintable(error));
 
-    // The reader runs as installed, started from a folder without music as a
-    // desktop launcher would start it.
+    // The reader runs as installed, from a folder without music as a launcher starts it.
     const QString prefix = m_root.filePath(QStringLiteral("prefix"));
     const QStringList install { "--install", PICTUREBOOK_BUILD_DIR, "--prefix", prefix };
     QByteArray log;
@@ -172,9 +170,8 @@ void tst_E2e::initTestCase()
     m_program = prefix + "/bin/picturebook";
     m_workDir = m_root.filePath(QStringLiteral("elsewhere"));
     QVERIFY(QDir().mkpath(m_workDir));
-    // Test tones in place of its music, long enough that a track still plays
-    // when a story is over, so that the silence after the last page is the
-    // reader's doing.
+    // Test tones in place of its music, still playing when a story is over,
+    // so that the silence after the last page is the reader's doing.
     QVERIFY(writeMusicFolder(prefix + "/share/picturebook", 150.0));
 }
 
@@ -208,8 +205,7 @@ bool tst_E2e::launch()
     if (!m_reader.waitForStarted(10000))
         return false;
     m_readerPids.append(m_reader.processId());
-    // Start-up under the sanitizers on a busy machine is slow; its time is
-    // the benchmarks' business.
+    // Slow under the sanitizers on a busy machine; its time is the benchmarks' business.
     const auto appeared
         = [this] { return !(m_window = m_display.findWindow("MainWindow")).isEmpty(); };
     return QTest::qWaitFor(appeared, 20000);
@@ -240,10 +236,9 @@ void tst_E2e::titlePageAndItsTuneLeadToTheContents()
     openContents(false);
 }
 
-// Starts the program and opens the contents page from the title page, with
-// the mouse or with the keyboard alone. A reader left on the contents page is
-// used as it is; after a failure it may be elsewhere, and a fresh one then
-// stands in, so that one fault is reported once.
+// Starts the program and opens the contents page with the mouse or the
+// keyboard alone. A reader left on the contents page goes on from there; one
+// elsewhere after a failure is replaced, so that one fault is reported once.
 void tst_E2e::openContents(bool keyboard)
 {
     if (!keyboard && m_reader.state() == QProcess::Running
@@ -253,8 +248,7 @@ void tst_E2e::openContents(bool keyboard)
     QCOMPARE(m_window.size(), QSize(800, 600));
     QVERIFY2(waitForPage(shot(m_title)), m_difference);
     saveScreenshot(QStringLiteral("title"));
-    // A sound server takes a program's first stream in at its own pace; the
-    // benchmarks hold that against paplay's.
+    // The server takes a first stream in at its own pace (the benchmarks measure it).
     QVERIFY2(hears(titleTone, 10000), heard());
 
     // With the keyboard, the pointer rests where it hovers over nothing.
@@ -271,10 +265,9 @@ void tst_E2e::everyStoryReadsToItsEndAndReturnsToSilence_data()
     QTest::addColumn<int>("tone");
     QTest::addColumn<bool>("keyboard");
 
-    // The first story is chosen while the title tune plays, the next ones
-    // after a story has ended in silence; each time the tune comes with the
-    // click. The keyboard reader starts afresh, so its tune replaces the
-    // title's again.
+    // The first story is chosen while the title tune plays, the next ones in
+    // the silence after a story; each time the tune comes with the click. The
+    // keyboard reader starts afresh, so its tune replaces the title's again.
     QTest::newRow("top button: story 0 to music/1.wav") << 0 << 554 << false;
     QTest::newRow("middle button: story 1 to music/0.wav") << 1 << 440 << false;
     QTest::newRow("bottom button: story 2 to music/2.wav") << 2 << 659 << false;
@@ -294,8 +287,7 @@ void tst_E2e::everyStoryReadsToItsEndAndReturnsToSilence()
 
 void tst_E2e::readStory(int number, int tone, bool keyboard)
 {
-    // Read alongside on a page of its own, which starts the story afresh as
-    // the program must when a story is chosen again.
+    // Read alongside on a fresh page, as a story chosen again must start.
     FormNovel page;
     if (keyboard) {
         page.show();
@@ -337,8 +329,7 @@ void tst_E2e::readStory(int number, int tone, bool keyboard)
     QVERIFY2(hears(tone, tuneAfterClickMs), heard());
 
     QVERIFY(turn());
-    // Back from a story read by keyboard, the contents page has the keyboard
-    // where a page shown afresh has it.
+    // Back from a story read by keyboard, the focus is where a fresh page has it.
     FormContents contents;
     if (keyboard) {
         contents.show();
@@ -351,12 +342,10 @@ void tst_E2e::readStory(int number, int tone, bool keyboard)
     QVERIFY2(QTest::qWaitFor([this] { return m_sound.staysSilent(800); }, 4000), heard(3000));
 }
 
-// The soak, run on its own as tst_soak (label soak): thousands of seeded
-// random clicks and key presses. The reader must not crash, print anything
-// (it prints no diagnostics at all) or gather handles, and must still answer
-// afterwards: back to the contents page, then one whole story.
-// PICTUREBOOK_SOAK_SEED and PICTUREBOOK_SOAK_EVENTS change the seed and the
-// number of events; a failure names the seed so that the run can be repeated.
+// The soak, run on its own as tst_soak: thousands of seeded random clicks and
+// keys (PICTUREBOOK_SOAK_SEED, PICTUREBOOK_SOAK_EVENTS). The reader must not
+// crash, print anything or gather handles, and must still answer afterwards:
+// back to the contents page, then one whole story.
 void tst_E2e::randomInputLeavesReaderRunningQuietAndAnswering()
 {
     if (!QCoreApplication::arguments().contains(QLatin1String(QTest::currentTestFunction())))
@@ -373,8 +362,7 @@ void tst_E2e::randomInputLeavesReaderRunningQuietAndAnswering()
     QList<QPoint> buttons { centreOf(m_title, "PB_Start"), centreOf(FormNovel(), "PB_Page") };
     for (const char *story : storyButtons)
         buttons << centreOf(m_contents, story);
-    // The space bar and Return activate a focused button, Tab moves the focus,
-    // the rest should do nothing at all.
+    // Space and Return press a focused button, Tab moves the focus, the rest do nothing.
     const QStringList keys = QStringLiteral("space Return Tab shift+Tab Escape Left Right Up Down "
                                             "Home End Page_Down a z 1 BackSpace Delete ctrl+a")
                                  .split(u' ');
@@ -395,9 +383,8 @@ void tst_E2e::randomInputLeavesReaderRunningQuietAndAnswering()
                 at += QPoint(random.bounded(m_window.width()), random.bounded(m_window.height()));
             else
                 at = QPoint(random.bounded(1024), random.bounded(768));
-            // Mostly left clicks, some double ones, some right and middle ones.
-            // xdotool waits 100 ms after a click unless told otherwise; 10 ms
-            // is quicker than any hand and still lets the X server keep order.
+            // Mostly left clicks, some double, right and middle ones; 10 ms after
+            // each is quicker than any hand and still lets the X server keep order.
             const int button = random.bounded(10);
             command += QStringList {
                 "mousemove", QString::number(at.x()),  QString::number(at.y()), "click",
@@ -410,9 +397,8 @@ void tst_E2e::randomInputLeavesReaderRunningQuietAndAnswering()
         const QByteArray where = "seed " + QByteArray::number(seed) + ", after "
             + QByteArray::number(sent) + " events";
         QVERIFY2(m_display.xdotool(command, 60000), where);
-        QVERIFY2(ChildProcess::isAlive(m_reader.processId()), where);
-        // Let the reader work off what it was sent before the next batch, as
-        // a person would wait for the page to change.
+        QVERIFY2(m_reader.state() == QProcess::Running, where);
+        // As a person waits for the page to change before the next batch.
         QVERIFY2(waitUntilIdle(), where);
         const QByteArray said = m_reader.readAll();
         QVERIFY2(said.isEmpty(), where + ": " + said);
@@ -439,9 +425,8 @@ QImage tst_E2e::screenWithPointerAway()
     return m_display.grab(m_window);
 }
 
-// Idle means its CPU time stopped growing: it has handled all it was sent.
-// Three quiet polls in a row, 150 ms: the music thread's small share does not
-// keep this from ending.
+// Idle: its CPU time stood still for three polls, 150 ms, which the music
+// thread's small share does not prevent; it has handled all it was sent.
 bool tst_E2e::waitUntilIdle()
 {
     QByteArray last;
