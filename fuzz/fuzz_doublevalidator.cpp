@@ -90,11 +90,6 @@ void expectCommitted(const QLineEdit &field, const DoubleValidator &v)
            "a committed number has the wrong number of fraction digits", v, text);
 }
 
-double number(const QByteArray &text)
-{
-    return text.trimmed().toDouble();
-}
-
 // Formatting with a billion fraction digits exhausts memory, which nobody
 // can mean; decimals stay below 100.
 int decimals(const QByteArray &text)
@@ -178,9 +173,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     field.resize(120, 24);
     delete field.validator();
     const QList<QByteArray> header = lines.value(0).simplified().split(' ');
-    auto *v = header.size() == 3
-        ? new CheckedValidator(number(header[0]), number(header[1]), decimals(header[2]), &field)
-        : new CheckedValidator(&field);
+    auto *v = header.size() == 3 ? new CheckedValidator(header[0].toDouble(), header[1].toDouble(),
+                                                        decimals(header[2]), &field)
+                                 : new CheckedValidator(&field);
     field.setValidator(v);
     field.setText(v->defaultText());
 
@@ -199,11 +194,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         else if (step == ':')
             typeKeys(field, *v, text);
         else if (step == 'R')
-            v->setRange(number(f.value(0)), number(f.value(1)), decimals(f.value(2)));
+            v->setRange(f.value(0).toDouble(), f.value(1).toDouble(), decimals(f.value(2)));
         else if (step == 'B')
-            v->setBottom(number(arg));
+            v->setBottom(arg.toDouble());
         else if (step == 'T')
-            v->setTop(number(arg));
+            v->setTop(arg.toDouble());
         else if (step == 'D')
             v->setDefaultText(text);
     }

@@ -20,11 +20,12 @@ bool VirtualDisplay::start(QString *error)
     m_server.start(
         "Xvfb",
         { "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset" });
-    bool ok = QTest::qWaitFor([this] { return m_server.canReadLine(); }, 10000);
+    const bool written = QTest::qWaitFor([this] { return m_server.canReadLine(); }, 10000);
+    bool ok = false;
     m_name = ':' + QString::number(m_server.readLine().trimmed().toInt(&ok));
     // A window that goes away while it is looked at must not end the tests.
     XSetErrorHandler([](Display *, XErrorEvent *) { return 0; });
-    if (!ok || !(m_connection = XOpenDisplay(m_name.toLatin1().constData()))) {
+    if (!written || !ok || !(m_connection = XOpenDisplay(m_name.toLatin1().constData()))) {
         *error = "Xvfb did not start, or cannot be reached on " + m_name;
         return false;
     }
