@@ -64,8 +64,7 @@ protected:
     bool hitLabel(const QPoint &pos) const override { return pos.x() < width() / 2; }
 };
 
-// Counts the context menus that get through to the line edit, instead of
-// opening one.
+// Counts the context menus that get through to the line edit, instead of opening one.
 class MenuCountingEdit : public ClickToEdit
 {
 public:
@@ -76,8 +75,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent *) override { ++menus; }
 };
 
-// A window with the click-to-edit field below another field that holds the
-// focus at the start.
+// A window with the click-to-edit field below another field that has the focus at first.
 struct EditForm
 {
     EditForm()
@@ -106,8 +104,7 @@ struct EditForm
         return other->hasFocus();
     }
 
-    // A point in the field where a click puts the cursor before the given
-    // character.
+    // A point in the field where a click puts the cursor before the given character.
     QPoint at(int character) const
     {
         for (int x = 0; x < field->width(); ++x) {
@@ -132,31 +129,18 @@ struct EditForm
     QStringList log;
 };
 
-QString colours(QColor text, QColor base)
-{
-    return (text.name() + base.name()).repeated(2);
-}
-
-QFont largeFont()
-{
-    QFont font;
-    font.setPointSize(31);
-    font.setBold(true);
-    return font;
-}
-
-QVariant dataOf(const QComboBox &box, int row, int role)
-{
-    return box.model()->index(row, 0).data(role);
-}
+const auto colours
+    = [](QColor text, QColor base) { return (text.name() + base.name()).repeated(2); };
+const auto largeFont = [] { return QFont(QString(), 31, QFont::Bold); };
+const auto dataOf
+    = [](const QComboBox &box, int row, int role) { return box.model()->index(row, 0).data(role); };
 
 const char *const brushes[] = { "activeRaisedBrush", "activeSunkenBrush", "disabledRaisedBrush",
                                 "disabledSunkenBrush", "focusFrameBrush" };
 
-QAbstractButton *makeButton(bool push, QWidget *parent)
-{
+const auto makeButton = [](bool push, QWidget *parent) -> QAbstractButton * {
     return push ? static_cast<QAbstractButton *>(new PushButton(parent)) : new ToolButton(parent);
-}
+};
 
 // Counts the paint events of the widgets it watches.
 class PaintCounter : public QObject
