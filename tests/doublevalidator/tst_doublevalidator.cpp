@@ -25,7 +25,6 @@ class tst_DoubleValidator : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
 
     void validateFollowsRangeAndDecimals_data();
@@ -36,15 +35,11 @@ private slots:
     void settersWarnAndKeepOldValuesOnMisuse();
 };
 
-// The field always writes "." as the point: a locale that writes a comma
-// must change nothing.
-void tst_DoubleValidator::initTestCase()
-{
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-}
-
 void tst_DoubleValidator::init()
 {
+    // The field always writes "." as the point: a locale that writes a comma
+    // must change nothing.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     // Every warning of the validator that a test provokes must be announced
     // with ignoreMessage; the platform's own chatter is no concern here.
     QTest::failOnWarning(QRegularExpression(QStringLiteral("^DoubleValidator")));
@@ -216,27 +211,27 @@ void tst_DoubleValidator::keysEditAndCommitTheField()
         QGuiApplication::clipboard()->setText(keys.mid(6));
         keys = QStringLiteral("V");
     }
-    const QHash<QChar, Qt::Key> special {
-        { u'^', Qt::Key_Home },      { u'<', Qt::Key_Left },   { u'>', Qt::Key_Right },
-        { u'#', Qt::Key_Backspace }, { u'~', Qt::Key_Delete }, { u'!', Qt::Key_Return },
+    const QHash<QChar, QKeyCombination> special {
+        { u'^', Qt::Key_Home },
+        { u'<', Qt::Key_Left },
+        { u'>', Qt::Key_Right },
+        { u'#', Qt::Key_Backspace },
+        { u'~', Qt::Key_Delete },
+        { u'!', Qt::Key_Return },
+        { u'&', Qt::KeypadModifier | Qt::Key_Enter },
+        { u'V', Qt::ControlModifier | Qt::Key_V },
     };
     for (const QChar key : std::as_const(keys)) {
-        if (key == u'V') {
-            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
-        } else if (key == u'&') {
-            QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
-        } else if (key == u'|') {
+        if (key == u'|' || key == u'T')
             other->setFocus(Qt::OtherFocusReason);
-        } else if (key == u'T') {
-            other->setFocus(Qt::OtherFocusReason);
+        if (key == u'T')
             QTest::keyClick(other, Qt::Key_Tab);
-        } else if (key == u'@') {
+        else if (key == u'@')
             QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(3, field->height() / 2));
-        } else if (special.contains(key)) {
-            QTest::keyClick(field, special.value(key));
-        } else {
+        else if (special.contains(key))
+            QTest::keyClick(field, special[key].key(), special[key].keyboardModifiers());
+        else if (key != u'|')
             QTest::keyClicks(field, key);
-        }
     }
     QCoreApplication::sendPostedEvents();
     QCOMPARE(field->text(), expected);

@@ -34,14 +34,12 @@ Layer background(int id)
 }
 const Layer wolfBody { QStringLiteral(":/body/wolf/pict/wolf_body.png"), QPoint(40, 0) };
 const Layer brideBody { QStringLiteral(":/body/bride/pict/bride.png"), QPoint(380, 0) };
-Layer wolfFace(int face)
-{
-    return { QStringLiteral(":/body/wolf/pict/wolf/wolf%1.png").arg(face), QPoint(193, 48) };
-}
-Layer brideFace(int face)
-{
-    return { QStringLiteral(":/body/bride/pict/orima/%1.png").arg(face), QPoint(491, 82) };
-}
+const auto wolfFace = [](int face) {
+    return Layer { QStringLiteral(":/body/wolf/pict/wolf/wolf%1.png").arg(face), QPoint(193, 48) };
+};
+const auto brideFace = [](int face) {
+    return Layer { QStringLiteral(":/body/bride/pict/orima/%1.png").arg(face), QPoint(491, 82) };
+};
 
 const QRect textArea(20, 440, 760, 140);
 // The page's child widgets, which lie over what it paints.
@@ -65,10 +63,7 @@ QImage paintRecord(int background, int wolfFace, int brideFace, const QByteArray
 }
 
 // CP932 bytes of "あ", one byte per character as the stories store them.
-QByteArray hiraganaA(int times)
-{
-    return QByteArray("\x82\xa0").repeated(times);
-}
+const auto hiraganaA = [](int times) { return QByteArray("\x82\xa0").repeated(times); };
 
 } // namespace
 
