@@ -4,10 +4,9 @@
 
 """The reader as a screen reader meets it: tst_atspi.py <picturebook executable>
 
-Starts the program on a private X server and session bus with the screen-reader switch on, and
-reads it from outside through the AT-SPI client library: the buttons and their captions on every
-page, the line and the speaker on the reading page, where "Next" must have the focus, and the new
-line after each advance, made with the space bar and through the button's action in turn.
+On a private X server and session bus with the screen-reader switch on, through the AT-SPI client
+library: the buttons and their captions, the line and its speaker on the reading page, where "Next"
+must have the focus, and each new line after the space bar and the button's action in turn.
 """
 
 import os
@@ -149,8 +148,7 @@ def main():
             return run(sys.argv[1], tmp, processes)
         except AssertionError as fault:
             print(f"FAIL: {fault}")
-            log = pathlib.Path(tmp, "reader.log")
-            print("The reader said:\n" + (log.read_text(errors="replace") if log.exists() else ""))
+            print("The reader said:\n" + pathlib.Path(tmp, "reader.log").read_text(errors="replace"))
             return 1
         finally:
             for process in reversed(processes):

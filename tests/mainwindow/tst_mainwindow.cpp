@@ -149,15 +149,13 @@ void tst_MainWindow::pageRequestsLeaveTheMusicAlone_data()
     QTest::addColumn<QList<int>>("requests");
     QTest::addColumn<Visibility>("expected");
 
-    QTest::newRow("contents") << QList<int> { 1 } << Visibility { false, true, false };
-    QTest::newRow("novel") << QList<int> { 2 } << Visibility { false, false, true };
     QTest::newRow("title again") << QList<int> { 1, 0 } << Visibility { true, false, false };
     QTest::newRow("novel twice") << QList<int> { 1, 2, 2 } << Visibility { false, false, true };
     QTest::newRow("back from the novel")
         << QList<int> { 1, 2, 1 } << Visibility { false, true, false };
     QTest::newRow("title from the novel")
         << QList<int> { 2, 0 } << Visibility { true, false, false };
-    QTest::newRow("3 and -1 ignored")
+    QTest::newRow("contents; 3 and -1 ignored")
         << QList<int> { 1, 3, -1 } << Visibility { false, true, false };
 }
 
