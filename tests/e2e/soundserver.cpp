@@ -163,13 +163,9 @@ QString SoundServer::recentHistory(const QList<int> &tones, int ms)
 {
     drain();
     const int end = m_recorded.size() & ~1;
-    QString history;
-    int last = -2;
-    for (int at = std::max(0, end - ms * bytesPerMs); at + blockBytes <= end; at += blockBytes) {
-        const int tone = dominantTone(m_recorded.constData() + at, blockBytes / 2, tones);
-        if (tone != last)
-            history += QStringLiteral("%1 ms ago: %2; ").arg((end - at) / bytesPerMs).arg(tone);
-        last = tone;
-    }
-    return history + "(in Hz; 0 is silence, -1 noise)";
+    QStringList history;
+    for (int at = std::max(0, end - ms * bytesPerMs); at + blockBytes <= end; at += blockBytes)
+        history << QString::number(
+            dominantTone(m_recorded.constData() + at, blockBytes / 2, tones));
+    return history.join(u' ') + " (Hz, 0 for silence, -1 for noise)";
 }

@@ -75,8 +75,7 @@ private slots:
     void initTestCase() { FontSetup::install(); }
     void everyPictureOpensAtItsSizeAndFacesBlendIntoTheirBody_data();
     void everyPictureOpensAtItsSizeAndFacesBlendIntoTheirBody();
-    void iconsHoldEverySize_data();
-    void iconsHoldEverySize();
+    void programIconHoldsEverySize();
     void newPageShowsTheFirstRecordWithOnlyTheNameBoxAndNext();
     void picturesLieWhereTheyWereDrawnForUnderADarkBox_data();
     void picturesLieWhereTheyWereDrawnForUnderADarkBox();
@@ -86,8 +85,8 @@ private slots:
 };
 
 // Nothing in this program calls Q_INIT_RESOURCE: the bundle registers itself
-// while the program is being loaded. Full pages are opaque; the figures are
-// see-through around them. Where a face fades out, it must show what its body
+// while the program is being loaded. Full pages are opaque; the figures and
+// the icons are see-through around them. Where a face fades out, it must show what its body
 // shows there, or its edge would draw a ring on the face it is laid over.
 void tst_Novel::everyPictureOpensAtItsSizeAndFacesBlendIntoTheirBody_data()
 {
@@ -108,6 +107,12 @@ void tst_Novel::everyPictureOpensAtItsSizeAndFacesBlendIntoTheirBody_data()
         add(brideFace(i), { 160, 164 }, brideBody);
     for (int i = 1; i <= 6; ++i)
         add(wolfFace(i), { 126, 129 }, wolfBody);
+    // The desktop icons ship beside the bundle.
+    for (int size : { 16, 32, 48, 64, 128, 256 }) {
+        const char *icon
+            = PICTUREBOOK_SOURCE_DIR "/resources/icons/hicolor/%1x%1/apps/picturebook.png";
+        add({ QString::fromLatin1(icon).arg(size), {} }, { size, size });
+    }
 }
 
 void tst_Novel::everyPictureOpensAtItsSizeAndFacesBlendIntoTheirBody()
@@ -149,40 +154,20 @@ void tst_Novel::everyPictureOpensAtItsSizeAndFacesBlendIntoTheirBody()
              QByteArray::number(double(difference) / (3 * edgePixels)));
 }
 
-// The program icon holds each size three times over (colour depths); the
-// desktop icons one each. All are round badges.
-void tst_Novel::iconsHoldEverySize_data()
+// The program icon holds each size three times over (colour depths), each a
+// round badge like the desktop icons.
+void tst_Novel::programIconHoldsEverySize()
 {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QList<int>>("sizes");
-    QTest::newRow("picturebook.ico")
-        << QStringLiteral(PICTUREBOOK_SOURCE_DIR "/resources/picturebook.ico")
-        << QList<int> { 16, 16, 16, 32, 32, 32, 48, 48, 48, 256, 256, 256 };
-    for (int size : { 16, 32, 48, 64, 128, 256 }) {
-        QTest::addRow("%dx%d", size, size)
-            << QStringLiteral(PICTUREBOOK_SOURCE_DIR
-                              "/resources/icons/hicolor/%1x%1/apps/picturebook.png")
-                   .arg(size)
-            << QList<int> { size };
-    }
-}
-
-void tst_Novel::iconsHoldEverySize()
-{
-    QFETCH(QString, path);
-    QFETCH(QList<int>, sizes);
-    QImageReader reader(path);
-    QList<int> found;
-    for (int i = 0; i < qMax(1, reader.imageCount()); ++i) {
-        QVERIFY(i == 0 || reader.jumpToImage(i));
+    QImageReader reader(QStringLiteral(PICTUREBOOK_SOURCE_DIR "/resources/picturebook.ico"));
+    QList<int> sizes;
+    for (int i = 0; i < reader.imageCount(); ++i) {
+        QVERIFY(reader.jumpToImage(i));
         const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
-        QCOMPARE(image.width(), image.height());
-        found << image.width();
-        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
-        QCOMPARE(qAlpha(image.pixel(image.rect().center())), 255);
+        QVERIFY(qAlpha(image.pixel(0, 0)) == 0
+                && qAlpha(image.pixel(image.rect().center())) == 255);
+        sizes << image.width();
     }
-    std::sort(found.begin(), found.end());
-    QCOMPARE(found, sizes);
+    QCOMPARE(sizes, QList<int>({ 16, 16, 16, 32, 32, 32, 48, 48, 48, 256, 256, 256 }));
 }
 
 void tst_Novel::newPageShowsTheFirstRecordWithOnlyTheNameBoxAndNext()
