@@ -24,10 +24,8 @@
 #include "widgets/doublevalidator.h"
 
 #include <QApplication>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -37,26 +35,16 @@
 
 namespace {
 
-[[noreturn]] void fail(const char *what, const QString &detail)
+void expect(bool kept, const char *promise, const DoubleValidator &v, const QString &detail)
 {
-    std::fprintf(stderr, "\nINVARIANT BROKEN: %s\n  %s\n", what, qUtf8Printable(detail));
+    if (kept)
+        return;
+    std::fprintf(
+        stderr,
+        "\nINVARIANT BROKEN: %s\n  %s; bottom %.17g, top %.17g, decimals %d, default text \"%s\"\n",
+        promise, qUtf8Printable(detail), v.bottom(), v.top(), v.decimals(),
+        qUtf8Printable(v.defaultText()));
     std::abort();
-}
-
-// "0", "-0", "0.", "-0.000": beginnings of a number that has no value yet.
-bool isZeroText(const QString &text)
-{
-    static const QRegularExpression zero(QStringLiteral("^-?0(\\.0*)?$"));
-    return zero.match(text).hasMatch();
-}
-
-QString describe(const DoubleValidator &v)
-{
-    return QStringLiteral("bottom %1, top %2, decimals %3, default text \"%4\"")
-        .arg(v.bottom(), 0, 'g', 17)
-        .arg(v.top(), 0, 'g', 17)
-        .arg(v.decimals())
-        .arg(v.defaultText());
 }
 
 // Checks every validate() call, whoever makes it: the harness directly, the
@@ -71,44 +59,35 @@ public:
         const QString given = input;
         const int givenPos = pos;
         const State state = DoubleValidator::validate(input, pos);
-        const QString context
-            = QStringLiteral("input \"%1\" -> \"%2\", %3").arg(given, input, describe(*this));
-        if (state == Intermediate)
-            fail("validate answered Intermediate", context);
-        if (pos != givenPos)
-            fail("validate moved the cursor", context);
+        const QString detail = QStringLiteral("input \"%1\" -> \"%2\"").arg(given, input);
+        expect(state != Intermediate, "validate answered Intermediate", *this, detail);
+        expect(pos == givenPos, "validate moved the cursor", *this, detail);
+        // "", "-", "0", "-0", "0.", "-0.000": beginnings of a number that has no value yet.
+        static const QRegularExpression noValueYet(QStringLiteral("^-?(0(\\.0*)?)?$"));
         bool ok = true;
         double value = 0;
-        if (state == Acceptable && input != defaultText() && input != QLatin1String("-")
-            && !input.isEmpty() && !isZeroText(input))
+        if (state == Acceptable && input != defaultText() && !noValueYet.match(input).hasMatch())
             value = input.toDouble(&ok);
-        if (!ok || !std::isfinite(value))
-            fail("an Acceptable text is no finite number", context);
+        expect(ok && std::isfinite(value), "an Acceptable text is no finite number", *this, detail);
         return state;
     }
 };
 
-void checkCommitted(const QLineEdit &field, const DoubleValidator &v)
+void expectCommitted(const QLineEdit &field, const DoubleValidator &v)
 {
     const QString text = field.text();
     if (text == v.defaultText())
         return;
-    const QString context = QStringLiteral("committed \"%1\", %2").arg(text, describe(v));
     bool ok = false;
     const double value = text.toDouble(&ok);
-    if (!ok || !std::isfinite(value) || !(v.bottom() <= value && value <= v.top()))
-        fail("a committed text is no number in the range", context);
+    expect(ok && std::isfinite(value) && v.bottom() <= value && value <= v.top(),
+           "a committed text is no number in the range", v, text);
     // A negative decimals comes only through the unchecked constructor and
     // says nothing about the digits.
-    const qsizetype point = text.indexOf(QLatin1Char('.'));
+    const qsizetype point = text.indexOf(u'.');
     const qsizetype tail = point < 0 ? 0 : text.size() - point; // the point and what follows
-    if (v.decimals() >= 0 && tail != (v.decimals() > 0 ? v.decimals() + 1 : 0))
-        fail("a committed number has the wrong number of fraction digits", context);
-}
-
-double number(const QByteArray &text)
-{
-    return text.trimmed().toDouble();
+    expect(v.decimals() < 0 || tail == (v.decimals() > 0 ? v.decimals() + 1 : 0),
+           "a committed number has the wrong number of fraction digits", v, text);
 }
 
 // Formatting with a billion fraction digits exhausts memory, which nobody
@@ -140,11 +119,12 @@ void typeKeys(QLineEdit &field, const DoubleValidator &v, const QString &keys)
         if (c == u'|' || c == u'*') {
             send(field, QFocusEvent(c == u'|' ? QEvent::FocusOut : QEvent::FocusIn));
         } else if (c == u'@') {
-            for (const auto type : { QEvent::MouseButtonPress, QEvent::MouseButtonRelease })
-                send(field,
-                     QMouseEvent(type, middle, field.mapToGlobal(middle), Qt::LeftButton,
-                                 type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                                 Qt::NoModifier));
+            send(field,
+                 QMouseEvent(QEvent::MouseButtonPress, middle, field.mapToGlobal(middle),
+                             Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+            send(field,
+                 QMouseEvent(QEvent::MouseButtonRelease, middle, field.mapToGlobal(middle),
+                             Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
         } else {
             const char16_t u = c.toUpper().unicode();
             const Qt::Key key
@@ -154,7 +134,7 @@ void typeKeys(QLineEdit &field, const DoubleValidator &v, const QString &keys)
                            special.contains(c) ? QString() : QString(c)));
         }
         if (c == u'!' || c == u'|')
-            checkCommitted(field, v);
+            expectCommitted(field, v);
     }
 }
 
@@ -193,9 +173,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     field.resize(120, 24);
     delete field.validator();
     const QList<QByteArray> header = lines.value(0).simplified().split(' ');
-    auto *v = header.size() == 3
-        ? new CheckedValidator(number(header[0]), number(header[1]), decimals(header[2]), &field)
-        : new CheckedValidator(&field);
+    auto *v = header.size() == 3 ? new CheckedValidator(header[0].toDouble(), header[1].toDouble(),
+                                                        decimals(header[2]), &field)
+                                 : new CheckedValidator(&field);
     field.setValidator(v);
     field.setText(v->defaultText());
 
@@ -204,34 +184,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const QList<QByteArray> f = arg.simplified().split(' ');
         QString text = QString::fromUtf8(arg);
         int pos = int(text.size() / 2);
-        switch (line.isEmpty() ? 0 : line.front()) {
-        case '?':
+        const char step = line.isEmpty() ? 0 : line.front();
+        if (step == '?')
             v->validate(text, pos);
-            break;
-        case '=':
+        else if (step == '=')
             field.setText(text);
-            break;
-        case '+':
+        else if (step == '+')
             field.insert(text);
-            break;
-        case ':':
+        else if (step == ':')
             typeKeys(field, *v, text);
-            break;
-        case 'R':
-            v->setRange(number(f.value(0)), number(f.value(1)), decimals(f.value(2)));
-            break;
-        case 'B':
-            v->setBottom(number(arg));
-            break;
-        case 'T':
-            v->setTop(number(arg));
-            break;
-        case 'D':
+        else if (step == 'R')
+            v->setRange(f.value(0).toDouble(), f.value(1).toDouble(), decimals(f.value(2)));
+        else if (step == 'B')
+            v->setBottom(arg.toDouble());
+        else if (step == 'T')
+            v->setTop(arg.toDouble());
+        else if (step == 'D')
             v->setDefaultText(text);
-            break;
-        default:
-            break;
-        }
     }
     return 0;
 }

@@ -18,35 +18,6 @@ namespace {
 constexpr double inf = std::numeric_limits<double>::infinity();
 const QString placeholder = QStringLiteral("******");
 
-// A window with the validated field and a second field to move the focus to.
-struct Form
-{
-    Form(double bottom, double top, int decimals)
-    {
-        auto *layout = new QVBoxLayout(&window);
-        layout->addWidget(field = new QLineEdit(&window));
-        layout->addWidget(other = new QLineEdit(&window));
-        validator = new DoubleValidator(bottom, top, decimals, field);
-        field->setValidator(validator);
-        field->setText(validator->defaultText());
-    }
-
-    bool showFocused()
-    {
-        window.show();
-        window.activateWindow();
-        if (!QTest::qWaitForWindowActive(&window))
-            return false;
-        field->setFocus(Qt::OtherFocusReason);
-        return field->hasFocus();
-    }
-
-    QWidget window;
-    QLineEdit *field = nullptr;
-    QLineEdit *other = nullptr;
-    DoubleValidator *validator = nullptr;
-};
-
 } // namespace
 
 class tst_DoubleValidator : public QObject
@@ -54,10 +25,8 @@ class tst_DoubleValidator : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
 
-    void shouldHaveDefaultValues();
     void validateFollowsRangeAndDecimals_data();
     void validateFollowsRangeAndDecimals();
     void keysEditAndCommitTheField_data();
@@ -66,36 +35,14 @@ private slots:
     void settersWarnAndKeepOldValuesOnMisuse();
 };
 
-// The field always writes "." as the point: a locale that writes a comma
-// must change nothing.
-void tst_DoubleValidator::initTestCase()
-{
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-}
-
 void tst_DoubleValidator::init()
 {
+    // The field always writes "." as the point: a locale that writes a comma
+    // must change nothing.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     // Every warning of the validator that a test provokes must be announced
     // with ignoreMessage; the platform's own chatter is no concern here.
     QTest::failOnWarning(QRegularExpression(QStringLiteral("^DoubleValidator")));
-}
-
-void tst_DoubleValidator::shouldHaveDefaultValues()
-{
-    QLineEdit field;
-    DoubleValidator defaults(&field);
-    QCOMPARE(defaults.bottom(), -inf);
-    QCOMPARE(defaults.top(), inf);
-    QCOMPARE(defaults.decimals(), 3);
-    QCOMPARE(defaults.defaultText(), placeholder);
-    // The owner hands the validator to the field, not the validator itself.
-    QCOMPARE(field.validator(), nullptr);
-
-    // The constructor with a range takes it as given.
-    DoubleValidator unchecked(5, 1, -2, &field);
-    QCOMPARE(unchecked.bottom(), 5.0);
-    QCOMPARE(unchecked.top(), 1.0);
-    QCOMPARE(unchecked.decimals(), -2);
 }
 
 void tst_DoubleValidator::validateFollowsRangeAndDecimals_data()
@@ -241,48 +188,60 @@ void tst_DoubleValidator::keysEditAndCommitTheField()
     QFETCH(QString, expected);
     QFETCH(int, cursor);
 
-    Form form(bottom, top, decimals);
+    // The validated field and a second one to move the focus to.
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *field = new QLineEdit(&window), *other = new QLineEdit(&window);
+    layout->addWidget(field);
+    layout->addWidget(other);
+    auto *validator = new DoubleValidator(bottom, top, decimals, field);
+    field->setValidator(validator);
     if (keys.startsWith(u'P')) {
-        form.validator->setDefaultText(text);
+        validator->setDefaultText(text);
         keys.remove(0, 1);
     }
-    form.field->setText(text);
-    QVERIFY(form.showFocused());
+    field->setText(text);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    field->setFocus(Qt::OtherFocusReason);
     // Clicks and focus changes queue a repair of the cursor; let it run.
     QCoreApplication::sendPostedEvents();
     if (keys.startsWith(QLatin1String("paste "))) {
         QGuiApplication::clipboard()->setText(keys.mid(6));
         keys = QStringLiteral("V");
     }
-    const QHash<QChar, Qt::Key> special {
-        { u'^', Qt::Key_Home },      { u'<', Qt::Key_Left },   { u'>', Qt::Key_Right },
-        { u'#', Qt::Key_Backspace }, { u'~', Qt::Key_Delete }, { u'!', Qt::Key_Return },
+    const QHash<QChar, QKeyCombination> special {
+        { u'^', Qt::Key_Home },
+        { u'<', Qt::Key_Left },
+        { u'>', Qt::Key_Right },
+        { u'#', Qt::Key_Backspace },
+        { u'~', Qt::Key_Delete },
+        { u'!', Qt::Key_Return },
+        { u'&', Qt::KeypadModifier | Qt::Key_Enter },
+        { u'V', Qt::ControlModifier | Qt::Key_V },
     };
     for (const QChar key : std::as_const(keys)) {
-        if (key == u'V') {
-            QTest::keyClick(form.field, Qt::Key_V, Qt::ControlModifier);
-        } else if (key == u'&') {
-            QTest::keyClick(form.field, Qt::Key_Enter, Qt::KeypadModifier);
-        } else if (key == u'|') {
-            form.other->setFocus(Qt::OtherFocusReason);
-        } else if (key == u'T') {
-            form.other->setFocus(Qt::OtherFocusReason);
-            QTest::keyClick(form.other, Qt::Key_Tab);
-        } else if (key == u'@') {
-            QTest::mouseClick(form.field, Qt::LeftButton, {}, QPoint(3, form.field->height() / 2));
-        } else if (special.contains(key)) {
-            QTest::keyClick(form.field, special.value(key));
-        } else {
-            QTest::keyClicks(form.field, key);
-        }
+        if (key == u'|' || key == u'T')
+            other->setFocus(Qt::OtherFocusReason);
+        if (key == u'T')
+            QTest::keyClick(other, Qt::Key_Tab);
+        else if (key == u'@')
+            QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(3, field->height() / 2));
+        else if (special.contains(key))
+            QTest::keyClick(field, special[key].key(), special[key].keyboardModifiers());
+        else if (key != u'|')
+            QTest::keyClicks(field, key);
     }
     QCoreApplication::sendPostedEvents();
-    QCOMPARE(form.field->text(), expected);
-    QCOMPARE(form.field->cursorPosition(), cursor);
-    QVERIFY(!form.field->hasSelectedText());
+    QCOMPARE(field->text(), expected);
+    QCOMPARE(field->cursorPosition(), cursor);
+    QVERIFY(!field->hasSelectedText());
 }
 
 // Everything is set through the properties, which reach the public setters.
+// A validator made without a range has the defaults; one made with a range
+// takes it as given.
 void tst_DoubleValidator::settersWarnAndKeepOldValuesOnMisuse_data()
 {
     QTest::addColumn<QString>("property");
@@ -290,9 +249,11 @@ void tst_DoubleValidator::settersWarnAndKeepOldValuesOnMisuse_data()
     QTest::addColumn<QString>("warning");
     QTest::addColumn<QString>("expected"); // bottom, top, decimals, default text
 
-    // The validator starts at 1..5 with 2 decimals; setRange's rows are
-    // "bottom top decimals".
+    // The validator starts at 1..5 with 2 decimals; setRange's and new's rows
+    // are "bottom top decimals".
     const char *rows[][5] = {
+        { "made without a range", "new", "", "", "-inf inf 3 ******" },
+        { "made with any range", "new", "5 1 -2", "", "5 1 -2 ******" },
         { "range upside down", "setRange", "5 1 2", "Bottom is bigger than top 5 1",
           "1 5 2 ******" },
         { "range, decimals -1", "setRange", ".5 9 -1", "Ignore negative decimals -1",
@@ -331,24 +292,27 @@ void tst_DoubleValidator::settersWarnAndKeepOldValuesOnMisuse()
     QFETCH(QString, expected);
 
     QLineEdit field(placeholder);
-    DoubleValidator validator(1, 5, 2, &field);
+    const QStringList f = value.split(u' ');
+    const bool made = property == QLatin1String("new");
+    auto *validator = !made ? new DoubleValidator(1, 5, 2, &field)
+        : f.size() == 3
+        ? new DoubleValidator(f[0].toDouble(), f[1].toDouble(), f[2].toInt(), &field)
+        : new DoubleValidator(&field);
     if (!warning.isEmpty())
         QTest::ignoreMessage(QtWarningMsg, warning.toUtf8().constData());
-    if (property == QLatin1String("setRange")) {
-        const QStringList f = value.split(u' ');
-        validator.setRange(f[0].toDouble(), f[1].toDouble(), f[2].toInt());
-    } else {
-        // The text is converted to the property's type on the way.
-        QVERIFY(validator.setProperty(property.toLatin1().constData(), value));
-    }
+    if (property == QLatin1String("setRange"))
+        validator->setRange(f[0].toDouble(), f[1].toDouble(), f[2].toInt());
+    else if (!made) // the text is converted to the property's type on the way
+        QVERIFY(validator->setProperty(property.toLatin1().constData(), value));
     const QString state = QStringLiteral("%1 %2 %3 %4")
-                              .arg(validator.property("bottom").toDouble())
-                              .arg(validator.property("top").toDouble())
-                              .arg(validator.property("decimals").toInt())
-                              .arg(validator.property("defaultText").toString());
+                              .arg(validator->property("bottom").toDouble())
+                              .arg(validator->property("top").toDouble())
+                              .arg(validator->property("decimals").toInt())
+                              .arg(validator->property("defaultText").toString());
     QCOMPARE(state, expected);
-    // The field is the owner's business.
+    // The field is the owner's business, and so is handing it the validator.
     QCOMPARE(field.text(), placeholder);
+    QCOMPARE(field.validator(), nullptr);
 }
 
 QTEST_MAIN(tst_DoubleValidator)

@@ -4,102 +4,105 @@
 #include "soundserver.h"
 
 #include "childprocess.h"
-#include "toneanalysis.h"
 
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QTest>
 
+#include <cmath>
+
 namespace {
 
+constexpr int sampleRate = 44100;
+constexpr int bytesPerMs = sampleRate * 2 / 1000;
+constexpr int blockBytes = 50 * bytesPerMs;
 // Below this level (about -44 dBFS) a recording counts as silence; the test
 // tones play at about -11 dBFS.
 constexpr double silenceRms = 200.0;
-constexpr int bytesPerMs = SoundServer::sampleRate * 2 / 1000;
-constexpr int keptBytes = SoundServer::sampleRate * 2 * 4;
+
+double rms(const char *data, int count)
+{
+    const auto *samples = reinterpret_cast<const qint16 *>(data);
+    double sum = 0.0;
+    for (int i = 0; i < count; ++i)
+        sum += double(samples[i]) * samples[i];
+    return std::sqrt(sum / count);
+}
+
+// The amplitude of the sine at `frequency`: a Goertzel filter over a Hann window.
+double amplitudeAt(const char *data, int count, double frequency)
+{
+    const auto *samples = reinterpret_cast<const qint16 *>(data);
+    const double coefficient = 2.0 * std::cos(2.0 * M_PI * frequency / sampleRate);
+    double s1 = 0.0, s2 = 0.0, windowSum = 0.0;
+    for (int i = 0; i < count; ++i) {
+        const double w = 0.5 - 0.5 * std::cos(2.0 * M_PI * i / (count - 1));
+        windowSum += w;
+        const double s0 = w * samples[i] + coefficient * s1 - s2;
+        s2 = s1;
+        s1 = s0;
+    }
+    return 2.0 * std::sqrt(std::max(s1 * s1 + s2 * s2 - coefficient * s1 * s2, 0.0)) / windowSum;
+}
+
+// 0 for silence; else the tone that carries at least half of the sound, or -1.
+int dominantTone(const char *data, int count, const QList<int> &tones)
+{
+    const double level = rms(data, count);
+    if (level < silenceRms)
+        return 0;
+    int best = -1;
+    double bestAmplitude = 0.0;
+    for (int tone : tones) {
+        const double amplitude = amplitudeAt(data, count, tone);
+        if (amplitude > bestAmplitude) {
+            bestAmplitude = amplitude;
+            best = tone;
+        }
+    }
+    // A pure sine of amplitude A has an RMS of A / sqrt(2).
+    return bestAmplitude >= 0.5 * level * std::sqrt(2.0) ? best : -1;
+}
 
 } // namespace
-
-SoundServer::~SoundServer()
-{
-    stop();
-}
 
 bool SoundServer::start(const QString &runtimeDir, QString *error)
 {
     m_runtimeDir = runtimeDir;
-    // Clients must never spawn a server of their own when ours is not there.
-    QFile clientConf(runtimeDir + QStringLiteral("/client.conf"));
-    if (!clientConf.open(QIODevice::WriteOnly) || clientConf.write("autospawn = no\n") < 0) {
-        *error = QStringLiteral("cannot write ") + clientConf.fileName();
-        return false;
-    }
-    clientConf.close();
-
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
-    env.insert(QStringLiteral("HOME"), runtimeDir);
-    env.insert(QStringLiteral("PULSE_STATE_PATH"), runtimeDir + QStringLiteral("/state"));
+    env.insert("XDG_RUNTIME_DIR", runtimeDir);
+    env.insert("HOME", runtimeDir);
+    env.insert("PULSE_STATE_PATH", runtimeDir + "/state");
     m_server.setProcessEnvironment(env);
     ChildProcess::endWithTest(m_server);
     m_server.setStandardOutputFile(QProcess::nullDevice());
     m_server.setStandardErrorFile(QProcess::nullDevice());
-    const QString socket = runtimeDir + QStringLiteral("/native");
     // -n: none of the system's configuration, so no real sound card and no
     // idle suspension; the null sink plays in real time all the same.
-    m_server.start(QStringLiteral("pulseaudio"),
-                   { QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
-                     QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--disallow-exit"),
-                     QStringLiteral("--disable-shm=yes"), QStringLiteral("--use-pid-file=no"),
-                     QStringLiteral("--log-target=file:") + runtimeDir + QStringLiteral("/pulse.log"),
-                     QStringLiteral("-L"),
-                     QStringLiteral("module-null-sink sink_name=%1 rate=%2").arg(sinkName()).arg(sampleRate),
-                     QStringLiteral("-L"),
-                     QStringLiteral("module-native-protocol-unix auth-anonymous=1 socket=") + socket });
-    if (!m_server.waitForStarted(5000)) {
-        *error = QStringLiteral("pulseaudio did not start: ") + m_server.errorString();
+    const QString socket = runtimeDir + "/native";
+    m_server.start(
+        "pulseaudio",
+        { "-n", "--daemonize=no", "--exit-idle-time=-1", "--disallow-exit", "--disable-shm=yes",
+          "--use-pid-file=no", "--log-target=file:" + runtimeDir + "/pulse.log", "-L",
+          QStringLiteral("module-null-sink sink_name=picturebook_e2e rate=%1").arg(sampleRate),
+          "-L", "module-native-protocol-unix auth-anonymous=1 socket=" + socket });
+    if (!QTest::qWaitFor([&] { return QFileInfo::exists(socket); }, 10000)) {
+        *error = "pulseaudio did not open its socket; see " + runtimeDir + "/pulse.log";
         return false;
-    }
-    QElapsedTimer timer;
-    timer.start();
-    while (!QFileInfo(socket).exists()) {
-        if (timer.elapsed() > 10000 || m_server.state() != QProcess::Running) {
-            *error = QStringLiteral("pulseaudio did not open its socket; see ") + runtimeDir
-                + QStringLiteral("/pulse.log");
-            stop();
-            return false;
-        }
-        QTest::qWait(50);
     }
 
     m_recorder.setProcessEnvironment(environment(QProcessEnvironment::systemEnvironment()));
     ChildProcess::endWithTest(m_recorder);
-    m_recorder.setStandardErrorFile(runtimeDir + QStringLiteral("/recorder.log"));
+    m_recorder.setStandardErrorFile(runtimeDir + "/recorder.log");
     // The recorder asks for no latency of its own: one that did would make the
     // server hurry for every stream, and a player that is only prompt on such
     // a server would pass.
-    m_recorder.start(QStringLiteral("parec"),
-                     { QStringLiteral("--device=") + sinkName() + QStringLiteral(".monitor"),
-                       QStringLiteral("--format=s16le"),
-                       QStringLiteral("--rate=%1").arg(sampleRate), QStringLiteral("--channels=1"),
-                       QStringLiteral("--raw") });
-    if (!m_recorder.waitForStarted(5000)) {
-        *error = QStringLiteral("parec did not start: ") + m_recorder.errorString();
-        stop();
-        return false;
-    }
+    m_recorder.start("parec",
+                     { "--device=picturebook_e2e.monitor", "--format=s16le",
+                       QStringLiteral("--rate=%1").arg(sampleRate), "--channels=1", "--raw" });
     // The recording is live once the first sound (silence, here) arrives.
-    timer.restart();
-    while (m_totalBytes < 50 * bytesPerMs) {
-        if (timer.elapsed() > 10000 || m_recorder.state() != QProcess::Running) {
-            *error = QStringLiteral("nothing could be recorded from the sound server");
-            stop();
-            return false;
-        }
-        QTest::qWait(20);
-        drain();
+    if (!QTest::qWaitFor([this] { return drain() >= blockBytes; }, 10000)) {
+        *error = "nothing could be recorded from the sound server";
+        return false;
     }
     return true;
 }
@@ -107,45 +110,37 @@ bool SoundServer::start(const QString &runtimeDir, QString *error)
 bool SoundServer::stop()
 {
     const bool recorderStopped = ChildProcess::stop(m_recorder);
-    const bool serverStopped = ChildProcess::stop(m_server);
-    return recorderStopped && serverStopped;
+    return ChildProcess::stop(m_server) && recorderStopped;
 }
 
 QProcessEnvironment SoundServer::environment(QProcessEnvironment base) const
 {
-    base.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + m_runtimeDir + QStringLiteral("/native"));
-    base.insert(QStringLiteral("PULSE_SINK"), sinkName());
-    base.insert(QStringLiteral("PULSE_CLIENTCONFIG"), m_runtimeDir + QStringLiteral("/client.conf"));
-    base.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtimeDir);
+    // With a server named, a client never spawns one of its own.
+    base.insert("PULSE_SERVER", "unix:" + m_runtimeDir + "/native");
+    base.insert("PULSE_SINK", "picturebook_e2e");
+    base.insert("XDG_RUNTIME_DIR", m_runtimeDir);
     return base;
 }
 
-void SoundServer::drain()
+qint64 SoundServer::drain()
 {
-    while (m_recorder.waitForReadyRead(0)) {
-    }
+    while (m_recorder.waitForReadyRead(0)) { }
     const QByteArray fresh = m_recorder.readAllStandardOutput();
     m_recorded += fresh;
     m_totalBytes += fresh.size();
-    if (m_recorded.size() > keptBytes) {
-        // Cut whole samples only, counted from the start of the recording.
-        qint64 cut = m_recorded.size() - keptBytes;
-        const qint64 firstKept = m_totalBytes - m_recorded.size() + cut;
-        cut += firstKept % 2;
-        m_recorded.remove(0, int(cut));
-    }
+    // What is kept starts at a whole sample of the recording.
+    const qint64 cut = m_recorded.size() - 4 * sampleRate * 2;
+    if (cut > 0)
+        m_recorded.remove(0, int(cut + (m_totalBytes - m_recorded.size() + cut) % 2));
+    return m_totalBytes;
 }
 
 int SoundServer::currentTone(const QList<int> &tones, int windowMs)
 {
     drain();
     const int want = windowMs * bytesPerMs;
-    // Whole samples: the window ends on an even offset of the recording.
-    const int end = m_recorded.size() - int((m_totalBytes) % 2);
-    if (end < want)
-        return ToneAnalysis::unknownSound;
-    const auto *samples = reinterpret_cast<const qint16 *>(m_recorded.constData() + end - want);
-    return ToneAnalysis::dominantTone(samples, want / 2, sampleRate, tones, silenceRms);
+    const int end = m_recorded.size() & ~1;
+    return end < want ? -1 : dominantTone(m_recorded.constData() + end - want, want / 2, tones);
 }
 
 bool SoundServer::staysSilent(int ms)
@@ -155,46 +150,22 @@ bool SoundServer::staysSilent(int ms)
     drain();
     const qint64 from = m_totalBytes + m_totalBytes % 2;
     const qint64 until = from + qint64(ms) * bytesPerMs;
-    QElapsedTimer timer;
-    timer.start();
-    while (m_totalBytes < until && timer.elapsed() < ms + 5000) {
-        QTest::qWait(20);
-        drain();
-    }
-    if (m_totalBytes < until)
+    if (!QTest::qWaitFor([&] { return drain() >= until; }, ms + 5000))
         return false;
     const qint64 firstKept = m_totalBytes - m_recorded.size();
-    const int block = 50 * bytesPerMs;
-    double maximum = 0.0;
-    for (qint64 at = from; at + block <= until; at += block) {
-        const auto *samples = reinterpret_cast<const qint16 *>(m_recorded.constData() + (at - firstKept));
-        maximum = std::max(maximum, ToneAnalysis::rms(samples, block / 2));
-    }
-    return maximum < silenceRms;
+    double loudest = 0.0;
+    for (qint64 at = from; at + blockBytes <= until; at += blockBytes)
+        loudest = std::max(loudest, rms(m_recorded.constData() + (at - firstKept), blockBytes / 2));
+    return loudest < silenceRms;
 }
 
 QString SoundServer::recentHistory(const QList<int> &tones, int ms)
 {
     drain();
-    const int block = 50 * bytesPerMs;
-    const int end = m_recorded.size() - int(m_totalBytes % 2);
-    QStringList parts;
-    QString last;
-    int repeats = 0;
-    // The last round lies past the recording and closes the last run.
-    for (int at = std::max(0, end - ms * bytesPerMs); at <= end; at += block) {
-        QString name;
-        if (at + block <= end) {
-            const auto *samples = reinterpret_cast<const qint16 *>(m_recorded.constData() + at);
-            const int tone = ToneAnalysis::dominantTone(samples, block / 2, sampleRate, tones, silenceRms);
-            name = tone == ToneAnalysis::silence    ? QStringLiteral("silence")
-                : tone == ToneAnalysis::unknownSound ? QStringLiteral("noise")
-                                                     : QStringLiteral("%1 Hz").arg(tone);
-        }
-        if (name != last && repeats)
-            parts.append(QStringLiteral("%1 x%2").arg(last).arg(repeats));
-        repeats = name == last ? repeats + 1 : 1;
-        last = name;
-    }
-    return parts.join(QStringLiteral(", "));
+    const int end = m_recorded.size() & ~1;
+    QStringList history;
+    for (int at = std::max(0, end - ms * bytesPerMs); at + blockBytes <= end; at += blockBytes)
+        history << QString::number(
+            dominantTone(m_recorded.constData() + at, blockBytes / 2, tones));
+    return history.join(u' ') + " (Hz, 0 for silence, -1 for noise)";
 }

@@ -4,47 +4,31 @@
 #pragma once
 
 #include <QImage>
-#include <QPoint>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QRect>
-#include <QString>
 
 struct _XDisplay;
 
-// A private X server (Xvfb) for the end-to-end tests, with what a user does
-// on it: find a window, click into it, look at the screen. Clicks go through
-// xdotool's XTEST events, so the reader receives real pointer events from the
+// A private X server (Xvfb) and what a user does on it. Clicks and keys go
+// through xdotool's XTEST events, so the reader receives real events from the
 // X server, and screenshots are read from the X server's own screen.
 class VirtualDisplay
 {
 public:
-    VirtualDisplay() = default;
-    ~VirtualDisplay();
-
-    VirtualDisplay(const VirtualDisplay &) = delete;
-    VirtualDisplay &operator=(const VirtualDisplay &) = delete;
+    ~VirtualDisplay() { stop(); }
 
     // Starts Xvfb on the first free display number. On failure, `error` says why.
     bool start(QString *error);
     bool stop();
-
     qint64 pid() const { return m_server.processId(); }
 
     // The given environment with DISPLAY pointing here and Qt on X11.
     QProcessEnvironment environment(QProcessEnvironment base) const;
-
-    // The screen rectangle of the first visible top-level window whose title
-    // matches `title` exactly; an empty rectangle when there is none (yet).
+    // Runs xdotool on this display with the given commands.
+    bool xdotool(const QStringList &commands, int timeoutMs = 10000) const;
+    // The screen rectangle of the first visible top-level window titled
+    // `title`; empty when there is none (yet).
     QRect findWindow(const QString &title) const;
-
-    bool click(QPoint screenPosition) const;
-
-    // Gives the keyboard to the window titled `title`, as a window manager
-    // does for the window a user works in, and presses `keys` (xdotool's key
-    // names) there as real key events.
-    bool type(const QString &title, const QStringList &keys) const;
-
     // The part of the screen inside `area`; a null image on failure.
     QImage grab(const QRect &area) const;
 

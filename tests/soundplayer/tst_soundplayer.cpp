@@ -5,7 +5,6 @@
 #include "testwav.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -26,52 +25,48 @@ private slots:
 
     void callsLeaveTheRightTuneOnOrOff_data();
     void callsLeaveTheRightTuneOnOrOff();
-    void aTrackPlaysOnceAndEnds();
-    void unplayableFileIsSilent_data();
-    void unplayableFileIsSilent();
     void musicIsFoundWhereverTheReaderIsStarted_data();
     void musicIsFoundWhereverTheReaderIsStarted();
     void quittingWhileTunesStartEndsCleanly_data();
     void quittingWhileTunesStartEndsCleanly();
 
 private:
-    QString inWorkDir(const QString &file) const { return QDir(m_workDir->path()).filePath(file); }
+    QString inWorkDir(const QString &file) const { return m_workDir->filePath(file); }
 
-    QString m_originalDir;
-    QScopedPointer<QTemporaryDir> m_workDir;
+    std::unique_ptr<QTemporaryDir> m_workDir;
     QStringList m_filesBesideProgram;
 };
 
 void tst_SoundPlayer::init()
 {
-    m_originalDir = QDir::currentPath();
-    m_workDir.reset(new QTemporaryDir);
-    QVERIFY(m_workDir->isValid());
+    m_workDir = std::make_unique<QTemporaryDir>();
     QVERIFY(writeMusicFolder(m_workDir->path()));
     QVERIFY(QDir::setCurrent(m_workDir->path()));
 }
 
 void tst_SoundPlayer::cleanup()
 {
-    QDir::setCurrent(m_originalDir);
     m_workDir.reset();
     for (const QString &file : std::as_const(m_filesBesideProgram))
         QFile::remove(file);
     m_filesBesideProgram.clear();
 }
 
-// Calls are track numbers to play and "stop"; the file in music/ is the
-// current sound's.
+// Calls are track numbers to play, "stop", and "end" to wait for the end of
+// the sound; the file in music/ is the current sound's. music/0.wav may be
+// short, missing, empty, cut inside its header or no WAV file at all.
 void tst_SoundPlayer::callsLeaveTheRightTuneOnOrOff_data()
 {
     QTest::addColumn<QString>("calls");
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("playing");
+    QTest::addColumn<QString>("track0");
 
     const struct
     {
         const char *tag, *calls, *file;
         bool playing;
+        const char *track0 = "";
     } rows[] = {
         { "none: the start-up sound, silent", "", "cm1_003.wav", false },
         { "track 0", "0", "0.wav", true },
@@ -86,10 +81,16 @@ void tst_SoundPlayer::callsLeaveTheRightTuneOnOrOff_data()
         { "no track -1", "4 -1", nullptr, false },
         { "no track 5", "4 5 stop", nullptr, false },
         { "usable after no track", "4 1000 0", "0.wav", true },
+        { "missing file", "4 0", "0.wav", false, "missing" },
+        { "empty file", "4 0", "0.wav", false, "empty" },
+        { "file cut inside the header", "4 0", "0.wav", false, "cut" },
+        { "not a WAV file", "4 0", "0.wav", false, "text" },
+        { "usable after an unplayable file", "0 2", "2.wav", true, "text" },
+        { "a track plays once, not looped", "0 end", "0.wav", false, "short" },
     };
     for (const auto &row : rows) {
         QTest::newRow(row.tag) << QString::fromLatin1(row.calls) << QString::fromLatin1(row.file)
-                               << row.playing;
+                               << row.playing << QString::fromLatin1(row.track0);
     }
 }
 
@@ -98,65 +99,33 @@ void tst_SoundPlayer::callsLeaveTheRightTuneOnOrOff()
     QFETCH(QString, calls);
     QFETCH(QString, file);
     QFETCH(bool, playing);
+    QFETCH(QString, track0);
 
-    SoundPlayer player;
-    for (const QString &call : calls.split(u' ', Qt::SkipEmptyParts)) {
-        if (call == QLatin1String("stop"))
-            player.stop();
-        else
-            player.play(call.toInt());
-    }
-    QCOMPARE(player.source(), file.isEmpty() ? file : inWorkDir("music/" + file));
-    QCOMPARE(player.isPlaying(), playing);
-}
-
-void tst_SoundPlayer::aTrackPlaysOnceAndEnds()
-{
-    QVERIFY(writeToneWav(inWorkDir("music/2.wav"), 660.0, 0.4));
-
-    SoundPlayer player;
-    player.play(2);
-    QVERIFY(player.isPlaying());
-    // Not looped: the sound ends by itself and stays silent.
-    QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 10000);
-    QTest::qWait(600);
-    QVERIFY(!player.isPlaying());
-}
-
-void tst_SoundPlayer::unplayableFileIsSilent_data()
-{
-    QTest::addColumn<int>("keptBytes"); // -1: no file at all
-    QTest::addColumn<QByteArray>("written");
-
-    QTest::newRow("missing") << -1 << QByteArray();
-    QTest::newRow("empty") << 0 << QByteArray();
-    QTest::newRow("cut inside the header") << 30 << QByteArray();
-    QTest::newRow("not WAV") << 0 << QByteArray("These are no tunes.\n").repeated(400);
-}
-
-void tst_SoundPlayer::unplayableFileIsSilent()
-{
-    QFETCH(int, keptBytes);
-    QFETCH(QByteArray, written);
-    QFile file(inWorkDir("music/0.wav"));
-    if (keptBytes < 0) {
-        QVERIFY(file.remove());
-    } else {
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.resize(keptBytes));
-        QCOMPARE(file.write(written), written.size());
-        file.close();
+    QFile track(inWorkDir("music/0.wav"));
+    if (track0 == QLatin1String("missing")) {
+        QVERIFY(track.remove());
+    } else if (track0 == QLatin1String("short")) {
+        QVERIFY(writeToneWav(track.fileName(), 660.0, 0.4));
+    } else if (!track0.isEmpty()) {
+        QVERIFY(track.open(QIODevice::ReadWrite) && track.resize(track0 == "cut" ? 30 : 0));
+        if (track0 == QLatin1String("text"))
+            QVERIFY(track.write(QByteArray("These are no tunes.\n").repeated(400)) > 0);
+        track.close();
     }
     // Nothing of the player's own may reach the user's terminal.
     QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
 
     SoundPlayer player;
-    player.play(4);
-    player.play(0);
-    QCOMPARE(player.source(), file.fileName());
-    QVERIFY(!player.isPlaying());
-    player.play(2);
-    QVERIFY(player.isPlaying());
+    for (const QString &call : calls.split(u' ', Qt::SkipEmptyParts)) {
+        if (call == QLatin1String("stop"))
+            player.stop();
+        else if (call == QLatin1String("end"))
+            QTest::qWait(QTest::qWaitFor([&] { return !player.isPlaying(); }, 10000) ? 600 : 0);
+        else
+            player.play(call.toInt());
+    }
+    QCOMPARE(player.source(), file.isEmpty() ? file : inWorkDir("music/" + file));
+    QCOMPARE(player.isPlaying(), playing);
 }
 
 // The title tune in the working folder, beside the program, or where an
@@ -215,9 +184,7 @@ void tst_SoundPlayer::quittingWhileTunesStartEndsCleanly()
 {
     QFETCH(QStringList, arguments);
     QFETCH(bool, withoutTrack0);
-    if (withoutTrack0)
-        QVERIFY(QFile::remove(inWorkDir("music/0.wav")));
-
+    QVERIFY(!withoutTrack0 || QFile::remove(inWorkDir("music/0.wav")));
     // A fault here would be a race, so each case runs several times.
     for (int run = 0; run < 8; ++run) {
         QProcess program;

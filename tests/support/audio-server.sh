@@ -6,15 +6,13 @@
 # play real sound without a sound card and without touching the user's own
 # audio. Usage: audio-server.sh start|stop <runtime-dir>
 set -eu
-action=$1
 runtime=$2
 pidfile=$runtime/pulse.pid
+running() { [ -f "$pidfile" ] && kill -0 "$(cat "$pidfile")" 2>/dev/null; }
 
-case $action in
+case $1 in
 start)
-    if [ -f "$pidfile" ] && kill -0 "$(cat "$pidfile")" 2>/dev/null; then
-        exit 0
-    fi
+    running && exit 0
     command -v pulseaudio >/dev/null || { echo "pulseaudio is not installed" >&2; exit 1; }
     mkdir -p "$runtime"
     rm -f "$runtime/native"
@@ -27,31 +25,23 @@ start)
         -L "module-native-protocol-unix auth-anonymous=1 socket=$runtime/native" \
         >/dev/null 2>&1 &
     echo $! >"$pidfile"
-    i=0
-    while [ ! -S "$runtime/native" ]; do
-        i=$((i + 1))
-        if [ $i -gt 100 ] || ! kill -0 "$(cat "$pidfile")" 2>/dev/null; then
-            echo "the audio server did not start; see $runtime/pulse.log" >&2
-            exit 1
-        fi
+    for _ in $(seq 100); do
+        [ -S "$runtime/native" ] && exit 0
+        running || break
         sleep 0.1
     done
+    echo "the audio server did not start; see $runtime/pulse.log" >&2
+    exit 1
     ;;
 stop)
-    if [ -f "$pidfile" ]; then
-        pid=$(cat "$pidfile")
-        kill "$pid" 2>/dev/null || true
-        i=0
-        while kill -0 "$pid" 2>/dev/null && [ $i -lt 50 ]; do
-            i=$((i + 1))
-            sleep 0.1
-        done
-        kill -9 "$pid" 2>/dev/null || true
-        rm -f "$pidfile" "$runtime/native"
-    fi
-    ;;
-*)
-    echo "usage: $0 start|stop <runtime-dir>" >&2
-    exit 2
+    running || exit 0
+    pid=$(cat "$pidfile")
+    kill "$pid" 2>/dev/null || true
+    for _ in $(seq 50); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -9 "$pid" 2>/dev/null || true
+    rm -f "$pidfile" "$runtime/native"
     ;;
 esac
