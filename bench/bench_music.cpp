@@ -40,6 +40,7 @@
 #include "scenario/ruvello.h"
 #include "scenario/sorinda.h"
 #include "scenario/tovane.h"
+#include "toneanalysis.h"
 
 #include <QApplication>
 #include <QDir>
@@ -96,28 +97,6 @@ bool writeTestTune(const QString &path, double hz, double seconds)
     }
     const bool written = sf_writef_short(file, frames.data(), count) == count;
     return sf_close(file) == 0 && written;
-}
-
-double amplitudeAt(const qint16 *samples, int count, double hz)
-{
-    const double coefficient = 2 * std::cos(2 * M_PI * hz / recordRate);
-    double s1 = 0, s2 = 0, windowSum = 0;
-    for (int i = 0; i < count; ++i) {
-        const double w = 0.5 - 0.5 * std::cos(2 * M_PI * i / (count - 1));
-        windowSum += w;
-        const double s0 = w * samples[i] + coefficient * s1 - s2;
-        s2 = s1;
-        s1 = s0;
-    }
-    return 2 * std::sqrt(std::max(0.0, s1 * s1 + s2 * s2 - coefficient * s1 * s2)) / windowSum;
-}
-
-double rms(const qint16 *samples, int count)
-{
-    double sum = 0;
-    for (int i = 0; i < count; ++i)
-        sum += double(samples[i]) * samples[i];
-    return std::sqrt(sum / count);
 }
 
 // Everything the default sink plays, as it reaches this program.
@@ -190,7 +169,7 @@ public:
                     return -1;
                 poll();
             }
-            if (amplitudeAt(window(start), windowSamples, hz) >= heardAmplitude)
+            if (amplitudeAt(window(start), windowSamples, hz, recordRate) >= heardAmplitude)
                 return start + windowSamples - 1;
         }
     }
@@ -439,7 +418,8 @@ int main(int argc, char *argv[])
         QThread::msleep(500);
         Desktop::moveTo(button);
         recorder.poll();
-        if (amplitudeAt(recorder.window(recorder.samples() - windowSamples), windowSamples, titleHz)
+        if (amplitudeAt(recorder.window(recorder.samples() - windowSamples), windowSamples, titleHz,
+                        recordRate)
             < heardAmplitude) {
             std::fprintf(stderr, "bench_music: run %d: the title tune stopped by itself\n", run);
             ++missed;

@@ -4,6 +4,7 @@
 #include "soundserver.h"
 
 #include "childprocess.h"
+#include "toneanalysis.h"
 
 #include <QFileInfo>
 #include <QTest>
@@ -19,41 +20,17 @@ constexpr int blockBytes = 50 * bytesPerMs;
 // tones play at about -11 dBFS.
 constexpr double silenceRms = 200.0;
 
-double rms(const char *data, int count)
-{
-    const auto *samples = reinterpret_cast<const qint16 *>(data);
-    double sum = 0.0;
-    for (int i = 0; i < count; ++i)
-        sum += double(samples[i]) * samples[i];
-    return std::sqrt(sum / count);
-}
-
-// The amplitude of the sine at `frequency`: a Goertzel filter over a Hann window.
-double amplitudeAt(const char *data, int count, double frequency)
-{
-    const auto *samples = reinterpret_cast<const qint16 *>(data);
-    const double coefficient = 2.0 * std::cos(2.0 * M_PI * frequency / sampleRate);
-    double s1 = 0.0, s2 = 0.0, windowSum = 0.0;
-    for (int i = 0; i < count; ++i) {
-        const double w = 0.5 - 0.5 * std::cos(2.0 * M_PI * i / (count - 1));
-        windowSum += w;
-        const double s0 = w * samples[i] + coefficient * s1 - s2;
-        s2 = s1;
-        s1 = s0;
-    }
-    return 2.0 * std::sqrt(std::max(s1 * s1 + s2 * s2 - coefficient * s1 * s2, 0.0)) / windowSum;
-}
-
 // 0 for silence; else the tone that carries at least half of the sound, or -1.
 int dominantTone(const char *data, int count, const QList<int> &tones)
 {
-    const double level = rms(data, count);
+    const auto *samples = reinterpret_cast<const qint16 *>(data);
+    const double level = rms(samples, count);
     if (level < silenceRms)
         return 0;
     int best = -1;
     double bestAmplitude = 0.0;
     for (int tone : tones) {
-        const double amplitude = amplitudeAt(data, count, tone);
+        const double amplitude = amplitudeAt(samples, count, tone, sampleRate);
         if (amplitude > bestAmplitude) {
             bestAmplitude = amplitude;
             best = tone;
@@ -154,8 +131,10 @@ bool SoundServer::staysSilent(int ms)
         return false;
     const qint64 firstKept = m_totalBytes - m_recorded.size();
     double loudest = 0.0;
-    for (qint64 at = from; at + blockBytes <= until; at += blockBytes)
-        loudest = std::max(loudest, rms(m_recorded.constData() + (at - firstKept), blockBytes / 2));
+    for (qint64 at = from; at + blockBytes <= until; at += blockBytes) {
+        const char *block = m_recorded.constData() + (at - firstKept);
+        loudest = std::max(loudest, rms(reinterpret_cast<const qint16 *>(block), blockBytes / 2));
+    }
     return loudest < silenceRms;
 }
 
