@@ -3,6 +3,7 @@
 
 #include "app/fontsetup.h"
 #include "app/mainwindow.h"
+#include "app/translations.h"
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     FontSetup::install();
+    Translations::install();
 
     MainWindow window;
     window.show();

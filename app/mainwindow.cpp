@@ -9,6 +9,8 @@
 #include "pages/formcontents.h"
 #include "pages/formtitle.h"
 
+#include <QShortcut>
+
 namespace {
 enum Page { TitlePage = 0, ContentsPage = 1, NovelPage = 2 };
 constexpr int titleTrack = 4;
@@ -39,6 +41,9 @@ MainWindow::MainWindow(QWidget *parent)
     connect(formTitle, &FormTitle::pEventPageChange, this, &MainWindow::SlotsChangePage);
     connect(formContents, &FormContents::pEventPageChange, this, &MainWindow::SlotsChangePage);
     connect(formNovel, &FormNovel::pEventPageChange, this, &MainWindow::SlotsChangePage);
+
+    // Music off and on, on every page, for as long as the program runs.
+    new QShortcut(Qt::Key_M, this, this, [this] { sound->setMuted(!sound->isMuted()); });
 }
 
 MainWindow::~MainWindow()

@@ -64,6 +64,14 @@ void SoundPlayer::play(int track)
         return;
     }
     m_source = resolveMusicFile(QString::fromLatin1(file));
+    if (m_muted)
+        m_heldBack = true;
+    else
+        start();
+}
+
+void SoundPlayer::start()
+{
     auto tune = std::make_unique<Tune>();
     if (tune->play(m_source))
         m_tune = std::move(tune);
@@ -71,8 +79,24 @@ void SoundPlayer::play(int track)
 
 void SoundPlayer::stop()
 {
+    m_heldBack = false;
     if (m_tune)
         m_tune->silence();
+}
+
+void SoundPlayer::setMuted(bool muted)
+{
+    if (muted == m_muted)
+        return;
+    if (muted) {
+        const bool playing = isPlaying();
+        stop();
+        m_heldBack = playing;
+    } else if (m_heldBack) {
+        m_heldBack = false;
+        start();
+    }
+    m_muted = muted;
 }
 
 QString SoundPlayer::source() const

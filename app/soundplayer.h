@@ -31,6 +31,13 @@ public:
     void play(int track);
     void stop();
 
+    // Music off and on for the rest of the run. While muted nothing is heard:
+    // play() only notes the track, and turning the music on again starts the
+    // noted track from its beginning, unless it was stopped in between or
+    // had played to its end before the music went off.
+    void setMuted(bool muted);
+    bool isMuted() const { return m_muted; }
+
     // The file of the current sound, empty when there is none.
     QString source() const;
     bool isPlaying() const;
@@ -40,7 +47,11 @@ public:
     static QString resolveMusicFile(const QString &relativePath);
 
 private:
+    void start();
+
     QString m_source;
+    bool m_muted = false;
+    bool m_heldBack = false; // muted while the current track should be playing
     // The tune last started, playing or silenced; it stays until another one
     // plays (see Tune::silence).
     std::unique_ptr<Tune> m_tune;

@@ -16,13 +16,17 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QShortcut>
 #include <QTextLayout>
+#include <QWheelEvent>
 
 #include <iterator>
 
 namespace {
 
 constexpr int contentsPage = 1;
+// One notch of a common mouse wheel; finer wheels and touchpads add up to it.
+constexpr int wheelStep = QWheelEvent::DefaultDeltasPerStep;
 
 using PageLayout::textArea;
 
@@ -88,6 +92,19 @@ FormNovel::FormNovel(QWidget *parent)
     ui->LB_Sent->setVisible(false);
     ui->label_2->setVisible(false);
 
+    // Shortcuts rather than key handlers, so that they work whichever child
+    // has the focus; the page's own keys stay with the page.
+    const auto addKeys = [this](std::initializer_list<QKeySequence> keys, auto slot) {
+        for (const QKeySequence &key : keys) {
+            auto *shortcut = new QShortcut(key, this, this, slot);
+            shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        }
+    };
+    addKeys({ Qt::Key_Left, Qt::Key_Backspace, Qt::Key_PageUp }, &FormNovel::previousRecord);
+    addKeys({ Qt::Key_Right, Qt::Key_PageDown, Qt::Key_Return, Qt::Key_Enter },
+            &FormNovel::on_PB_Page_clicked);
+    addKeys({ Qt::Key_Escape }, &FormNovel::leaveStory);
+
     scenario = std::make_unique<Tovane>();
     showRecord(recordIndex);
 }
@@ -101,6 +118,8 @@ void FormNovel::selectStory(int number)
 {
     recordIndex = 0;
     storyNumber = number;
+    wheelTurn = 0;
+    nameBeforeStory = ui->LB_Name->text();
 
     // The old table goes before the new one is built, so at most one story
     // is ever held in memory.
@@ -134,6 +153,8 @@ void FormNovel::setScenario(std::unique_ptr<Tovane> table)
     if (!table)
         return;
     recordIndex = 0;
+    wheelTurn = 0;
+    nameBeforeStory = ui->LB_Name->text();
     scenario = std::move(table);
     showSpeaker(scenario->records[0].speaker);
     updateAccessibleText();
@@ -151,19 +172,21 @@ void FormNovel::showRecord(int index)
 
 void FormNovel::showSpeaker(int speaker)
 {
+    ui->LB_Name->setText(speakerName(speaker, ui->LB_Name->text()));
+}
+
+QString FormNovel::speakerName(int speaker, const QString &previous) const
+{
     switch (speaker) {
     case 1:
-        ui->LB_Name->setText(QString());
-        break;
+        return QString();
     case 2:
-        ui->LB_Name->setText(fromCp932(brideName));
-        break;
+        return fromCp932(brideName);
     case 3:
-        ui->LB_Name->setText(fromCp932(wolfName));
-        break;
+        return fromCp932(wolfName);
     default:
         // Lines without a speaker of their own keep the last name on show.
-        break;
+        return previous;
     }
 }
 
@@ -224,6 +247,43 @@ void FormNovel::on_PB_Page_clicked()
     }
     showRecord(recordIndex);
     repaint();
+}
+
+void FormNovel::previousRecord()
+{
+    if (recordIndex <= 0 || recordIndex >= scenario->count)
+        return;
+    --recordIndex;
+    // Which name a line shows can depend on every line before it.
+    QString name = nameBeforeStory;
+    for (int i = 0; i <= recordIndex; ++i)
+        name = speakerName(scenario->records[i].speaker, name);
+    ui->LB_Name->setText(name);
+    setSentence(scenario->records[recordIndex].text);
+    updateAccessibleText();
+    repaint();
+}
+
+void FormNovel::leaveStory()
+{
+    if (sound)
+        sound->stop();
+    emit pEventPageChange(contentsPage);
+}
+
+void FormNovel::wheelEvent(QWheelEvent *event)
+{
+    // Turned away from the reader (up) goes back, as a page scrolls up.
+    wheelTurn += event->angleDelta().y();
+    event->accept();
+    while (wheelTurn >= wheelStep && isVisible()) {
+        wheelTurn -= wheelStep;
+        previousRecord();
+    }
+    while (wheelTurn <= -wheelStep && isVisible()) {
+        wheelTurn += wheelStep;
+        on_PB_Page_clicked();
+    }
 }
 
 const ScenarioRecord *FormNovel::currentRecord() const

@@ -47,17 +47,24 @@ public:
 
     SoundPlayer *sound = nullptr;
 
+public slots:
+    // Back to the line before, as it was first shown; nothing on the first line.
+    void previousRecord();
+    void leaveStory();
+
 signals:
     void pEventPageChange(int page);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private slots:
     void on_PB_Page_clicked();
 
 private:
     void drawBackground(QPainter *painter);
+    QString speakerName(int speaker, const QString &previous) const;
 
     const ScenarioRecord *currentRecord() const;
     void updateAccessibleText();
@@ -65,5 +72,9 @@ private:
     std::unique_ptr<Tovane> scenario;
     int recordIndex = 0;
     int storyNumber = 0;
+    // The name box as the story found it, from which a step back replays the
+    // speakers of the records up to the line it goes back to.
+    QString nameBeforeStory;
+    int wheelTurn = 0; // what the wheel has turned since its last step
     Ui::FormNovel *ui;
 };
