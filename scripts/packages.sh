@@ -4,8 +4,8 @@
 # Shared by scripts/run and scripts/test: the Debian 12 / Ubuntu packages the
 # reader needs, and a function that installs whichever of them are missing.
 
-# Building the program.
-PICTUREBOOK_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev libsndfile1-dev"
+# Building the program, with its translation catalogs (Qt Linguist's tools).
+PICTUREBOOK_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools libgl-dev libsndfile1-dev"
 # Running it: the X11 platform plugin, the sound output (Qt Multimedia's own
 # PulseAudio output, no media plugin), the WAV reader, the fonts that stand in
 # for the ones the pages ask for, and a Japanese gothic for the captions in the

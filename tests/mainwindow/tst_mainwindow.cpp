@@ -65,6 +65,24 @@ struct Reader
     QPushButton *button(const char *name) const { return window.findChild<QPushButton *>(name); }
     void click(const char *name) const { QTest::mouseClick(button(name), Qt::LeftButton); }
     QString music(const QString &file) const { return QDir::current().filePath("music/" + file); }
+
+    // A key as the window gets it, whichever widget has the focus.
+    void key(Qt::Key key) const { QTest::keyClick(QApplication::focusWidget(), key); }
+    // Notches of the wheel over the page's picture, away from the reader for
+    // positive ones.
+    void wheel(int notches) const
+    {
+        const QPointF at = novel->rect().center();
+        QWheelEvent event(at, novel->mapToGlobal(at), QPoint(),
+                          QPoint(0, notches * QWheelEvent::DefaultDeltasPerStep), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(novel, &event);
+    }
+    // What the reading page shows of a line: the page, its name and its words.
+    QString lineOnShow() const
+    {
+        return novel->findChild<QLabel *>("LB_Name")->text() + u'|' + novel->accessibleName();
+    }
 };
 
 // The rows of one story in the table its script is held to: index,
@@ -98,6 +116,10 @@ private slots:
     void everyStoryIsReadToItsEndAndOpensAgainAtItsStart_data();
     void everyStoryIsReadToItsEndAndOpensAgainAtItsStart();
     void everyFontThePagesAskForShowsJapanese();
+    void steppingBackShowsEachLineAsItWasFirstShown_data();
+    void steppingBackShowsEachLineAsItWasFirstShown();
+    void keysAndTheWheelStepLeaveAndSilence_data();
+    void keysAndTheWheelStepLeaveAndSilence();
 
 private:
     QTemporaryDir m_workDir;
@@ -288,6 +310,117 @@ void tst_MainWindow::everyFontThePagesAskForShowsJapanese()
         if (!QFontDatabase::families().contains(family))
             QCOMPARE(chain.value(chain.size() - 1), m_bundledFamily.toLower());
     }
+}
+
+void tst_MainWindow::steppingBackShowsEachLineAsItWasFirstShown_data()
+{
+    QTest::addColumn<QByteArray>("button");
+    QTest::addColumn<bool>("wheel");
+
+    // The third story has many lines that name no one and keep the name before.
+    QTest::newRow("top story, keys") << QByteArray("PB_Ruvello") << false;
+    QTest::newRow("middle story, wheel") << QByteArray("PB_Novel") << true;
+    QTest::newRow("bottom story, keys") << QByteArray("PB_Sorinda") << false;
+    QTest::newRow("bottom story, wheel") << QByteArray("PB_Sorinda") << true;
+}
+
+// Read forward to the last line, then back to the first and forward again:
+// each line comes back with the pictures, the name and the words it had the
+// first time, while the story's tune plays on; back on the first line stays.
+void tst_MainWindow::steppingBackShowsEachLineAsItWasFirstShown()
+{
+    QFETCH(QByteArray, button);
+    QFETCH(bool, wheel);
+
+    Reader r;
+    QVERIFY(r.show());
+    r.click("PB_Start");
+    r.click(button);
+    const QString track = r.sound->source();
+    const int count = r.novel->currentScenario()->count;
+    QList<QString> lines;
+    QList<QImage> pages;
+    for (int i = 0; i < count; ++i) {
+        lines << r.lineOnShow();
+        pages << r.novel->grab().toImage();
+        if (i < count - 1)
+            r.key(Qt::Key_Space);
+    }
+    const Qt::Key backKeys[] = { Qt::Key_Left, Qt::Key_Backspace, Qt::Key_PageUp };
+    const Qt::Key onKeys[] = { Qt::Key_Right, Qt::Key_PageDown, Qt::Key_Return, Qt::Key_Enter };
+    for (int i = count - 2, step = 0; i >= -2; --i, ++step) {
+        wheel ? r.wheel(1) : r.key(backKeys[step % 3]);
+        const int shown = std::max(i, 0);
+        QCOMPARE(r.novel->currentRecordIndex(), shown);
+        QCOMPARE(r.lineOnShow(), lines[shown]);
+        QVERIFY2(r.novel->grab().toImage() == pages[shown], qPrintable(QString::number(shown)));
+    }
+    for (int i = 1, step = 0; i < count; ++i, ++step) {
+        wheel ? r.wheel(-1) : r.key(onKeys[step % 4]);
+        QCOMPARE(r.novel->currentRecordIndex(), i);
+        QCOMPARE(r.lineOnShow(), lines[i]);
+    }
+    QCOMPARE(r.visibility(), Visibility({ false, false, true }));
+    QCOMPARE(r.sound->source(), track);
+    QVERIFY(r.sound->isPlaying());
+}
+
+void tst_MainWindow::keysAndTheWheelStepLeaveAndSilence_data()
+{
+    QTest::addColumn<QString>("inputs");
+    QTest::addColumn<int>("record"); // -1: back on the contents page
+    QTest::addColumn<QString>("music"); // the file playing, empty for silence
+
+    // Inputs after the title page: a story's button (0 to 2), keys by name,
+    // "up"/"down" for a notch of the wheel, "end" for "Next" to the story's end.
+    QTest::newRow("forward keys") << "0 Right PageDown Return Enter" << 4 << "1.wav";
+    QTest::newRow("back keys") << "0 Right Right Right Right Left Backspace PageUp" << 1 << "1.wav";
+    QTest::newRow("back on the first line stays there") << "0 Left PageUp up" << 0 << "1.wav";
+    QTest::newRow("the wheel") << "1 down down down up" << 2 << "0.wav";
+    QTest::newRow("Escape from the middle") << "2 Right Right Escape" << -1 << "";
+    QTest::newRow("Escape on the first line") << "1 Escape" << -1 << "";
+    QTest::newRow("the wheel past the last line") << "2 end down" << -1 << "";
+    QTest::newRow("Return past the last line") << "0 end Return" << -1 << "";
+    QTest::newRow("another story after Escape") << "0 Right Escape 2" << 0 << "2.wav";
+    QTest::newRow("M: the title tune off") << "M" << -1 << "";
+    QTest::newRow("M twice: the title tune again") << "M M" << -1 << "title.wav";
+    QTest::newRow("a story chosen with the music off") << "M 1 Right" << 1 << "";
+    QTest::newRow("music on in a story: its tune") << "M 1 Right M" << 1 << "0.wav";
+    QTest::newRow("M in a story, twice") << "2 M Right M" << 1 << "2.wav";
+    QTest::newRow("music on after Escape: still silent") << "M 2 Escape M" << -1 << "";
+}
+
+void tst_MainWindow::keysAndTheWheelStepLeaveAndSilence()
+{
+    QFETCH(QString, inputs);
+    QFETCH(int, record);
+    QFETCH(QString, music);
+
+    Reader r;
+    QVERIFY(r.show());
+    r.click("PB_Start");
+    const QMetaEnum keys = QMetaEnum::fromType<Qt::Key>();
+    const char *const stories[] = { "PB_Ruvello", "PB_Novel", "PB_Sorinda" };
+    for (const QString &input : inputs.split(u' ')) {
+        if (input.size() == 1 && input[0].isDigit()) {
+            r.click(stories[input.toInt()]);
+        } else if (input == "up" || input == "down") {
+            r.wheel(input == "up" ? 1 : -1);
+        } else if (input == "end") {
+            while (r.novel->currentRecordIndex() < r.novel->currentScenario()->count - 1)
+                QTest::mouseClick(r.button("PB_Page"), Qt::LeftButton);
+        } else {
+            const int key = keys.keyToValue(qPrintable("Key_" + input));
+            QVERIFY2(key != -1, qPrintable(input));
+            r.key(Qt::Key(key));
+        }
+    }
+    QCOMPARE(r.visibility(), Visibility({ false, record < 0, record >= 0 }));
+    if (record >= 0)
+        QCOMPARE(r.novel->currentRecordIndex(), record);
+    QCOMPARE(r.sound->isPlaying(), !music.isEmpty());
+    if (!music.isEmpty())
+        QCOMPARE(r.sound->source(), r.music(music));
 }
 
 QTEST_MAIN(tst_MainWindow)

@@ -52,8 +52,8 @@ void tst_SoundPlayer::cleanup()
     m_filesBesideProgram.clear();
 }
 
-// Calls are track numbers to play, "stop", and "end" to wait for the end of
-// the sound; the file in music/ is the current sound's. music/0.wav may be
+// Calls are track numbers to play, "stop", "mute" and "unmute" for the music
+// off and on, and "end" to wait for the end of the sound; the file in music/ is the current sound's. music/0.wav may be
 // short, missing, empty, cut inside its header or no WAV file at all.
 void tst_SoundPlayer::callsLeaveTheRightTuneOnOrOff_data()
 {
@@ -87,6 +87,15 @@ void tst_SoundPlayer::callsLeaveTheRightTuneOnOrOff_data()
         { "not a WAV file", "4 0", "0.wav", false, "text" },
         { "usable after an unplayable file", "0 2", "2.wav", true, "text" },
         { "a track plays once, not looped", "0 end", "0.wav", false, "short" },
+        { "music off: a track is only noted", "mute 2", "2.wav", false },
+        { "music on again: the noted track plays", "mute 2 unmute", "2.wav", true },
+        { "off and on while a track plays", "4 mute unmute", "title.wav", true },
+        { "on again plays the track chosen last", "4 mute 1 unmute", "1.wav", true },
+        { "stopped while off: on again stays silent", "4 mute stop unmute", "title.wav", false },
+        { "played out before: on again stays silent", "0 end mute unmute", "0.wav", false,
+          "short" },
+        { "off twice is still off", "4 mute mute", "title.wav", false },
+        { "on when already on changes nothing", "2 unmute", "2.wav", true },
     };
     for (const auto &row : rows) {
         QTest::newRow(row.tag) << QString::fromLatin1(row.calls) << QString::fromLatin1(row.file)
@@ -119,6 +128,8 @@ void tst_SoundPlayer::callsLeaveTheRightTuneOnOrOff()
     for (const QString &call : calls.split(u' ', Qt::SkipEmptyParts)) {
         if (call == QLatin1String("stop"))
             player.stop();
+        else if (call == QLatin1String("mute") || call == QLatin1String("unmute"))
+            player.setMuted(call == QLatin1String("mute"));
         else if (call == QLatin1String("end"))
             QTest::qWait(QTest::qWaitFor([&] { return !player.isPlaying(); }, 10000) ? 600 : 0);
         else
