@@ -7,6 +7,7 @@
 #include "virtualdisplay.h"
 
 #include "app/fontsetup.h"
+#include "app/translations.h"
 #include "novel/formnovel.h"
 #include "pages/formcontents.h"
 #include "pages/formtitle.h"
@@ -73,10 +74,9 @@ QStringList clickAt(QPoint p)
     return { "mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1" };
 }
 
-QStringList typeInto(const QString &window)
-{
-    return { "search", "--onlyvisible", "--name", '^' + window + '$', "windowfocus", "key" };
-}
+// The reader's window, whatever its title says in the reader's language.
+const QStringList typeIntoReader { "search", "--onlyvisible", "--class", "^picturebook$",
+                                   "windowfocus",   "key" };
 
 } // namespace
 
@@ -97,13 +97,24 @@ private slots:
     void titlePageAndItsTuneLeadToTheContents();
     void everyStoryReadsToItsEndAndReturnsToSilence_data();
     void everyStoryReadsToItsEndAndReturnsToSilence();
+    void keysAndTheWheelStepBackForwardAndOut_data();
+    void keysAndTheWheelStepBackForwardAndOut();
+    void titleAndNextSpeakTheReadersLanguage_data();
+    void titleAndNextSpeakTheReadersLanguage();
     void randomInputLeavesReaderRunningQuietAndAnswering();
 
 private:
-    bool launch();
+    bool launch(const QStringList &environment = {}, const QString &title = "MainWindow");
     bool click(QPoint p) { return m_display.xdotool(clickAt(m_window.topLeft() + p)); }
     // Keys go to the reader's window, as a window manager gives it the keyboard.
-    bool type(const QStringList &keys) { return m_display.xdotool(typeInto("MainWindow") + keys); }
+    bool type(const QStringList &keys) { return m_display.xdotool(typeIntoReader + keys); }
+    // Notches of the wheel over the page's picture, away from the reader for positive ones.
+    bool wheel(int notches)
+    {
+        return m_display.xdotool(clickAt(m_window.topLeft() + QPoint(400, 200)).mid(0, 3)
+                                 + QStringList { "click", "--repeat", QString::number(qAbs(notches)),
+                                                 "--delay", "30", notches > 0 ? "4" : "5" });
+    }
     bool waitForPage(const QImage &page);
     bool hears(int tone, int withinMs);
     QByteArray heard(int ms = 2000) { return m_sound.recentHistory(tones, ms).toUtf8(); }
@@ -138,6 +149,7 @@ void tst_E2e::initTestCase()
     QVERIFY(m_root.isValid());
     // The fonts as the program sets them up, so that its text reads the same here.
     FontSetup::install();
+    Translations::install();
 
     QString error;
     QVERIFY2(m_display.start(&error), qPrintable(error));
@@ -185,22 +197,24 @@ void tst_E2e::cleanup()
         qInfo().noquote() << "The reader said:\n" + QString::fromLocal8Bit(m_reader.readAll());
 }
 
-bool tst_E2e::launch()
+bool tst_E2e::launch(const QStringList &environment, const QString &title)
 {
     ChildProcess::stop(m_reader);
     m_window = QRect();
     ChildProcess::endWithTest(m_reader);
     m_reader.setProcessChannelMode(QProcess::MergedChannels);
     m_reader.setWorkingDirectory(m_workDir);
-    m_reader.setProcessEnvironment(
-        m_sound.environment(m_display.environment(QProcessEnvironment::systemEnvironment())));
+    auto env = m_sound.environment(m_display.environment(QProcessEnvironment::systemEnvironment()));
+    for (const QString &variable : environment)
+        env.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+    m_reader.setProcessEnvironment(env);
     m_reader.start(m_program, {});
     if (!m_reader.waitForStarted(10000))
         return false;
     m_readerPids.append(m_reader.processId());
     // Slow under the sanitizers on a busy machine; its time is the benchmarks' business.
     const auto appeared
-        = [this] { return !(m_window = m_display.findWindow("MainWindow")).isEmpty(); };
+        = [&] { return !(m_window = m_display.findWindow(title)).isEmpty(); };
     return QTest::qWaitFor(appeared, 20000);
 }
 
@@ -335,6 +349,124 @@ void tst_E2e::readStory(int number, int tone, bool keyboard)
     QVERIFY2(QTest::qWaitFor([this] { return m_sound.staysSilent(800); }, 4000), heard(3000));
 }
 
+void tst_E2e::keysAndTheWheelStepBackForwardAndOut_data()
+{
+    QTest::addColumn<QString>("inputs");
+    QTest::addColumn<QList<int>>("records"); // the line each input shows; -1 the contents
+
+    // Keys by their X names, "up" and "down" for a notch of the wheel, "end"
+    // for the wheel turned on to the story's end. The story opens on line 0
+    // and two presses of the space bar bring line 2, and line 4 after two more.
+    QTest::newRow("back three lines by keys, and on again")
+        << "space space space space Left BackSpace Prior Right Next Return"
+        << QList<int> { 1, 2, 3, 4, 3, 2, 1, 2, 3, 4 };
+    QTest::newRow("back three lines by the wheel, and on again")
+        << "down down down down up up up down down down"
+        << QList<int> { 1, 2, 3, 4, 3, 2, 1, 2, 3, 4 };
+    QTest::newRow("back on the first line does nothing")
+        << "Left up Right" << QList<int> { 0, 0, 1 };
+    QTest::newRow("Escape from the middle: the contents, silent")
+        << "space space Escape" << QList<int> { 1, 2, -1 };
+    QTest::newRow("the wheel on to the end: the contents, silent")
+        << "end" << QList<int> { -1 };
+    QTest::newRow("M: silence; M again: the story's tune")
+        << "space m m space" << QList<int> { 1, 1, 1, 2 };
+}
+
+// Story 2 read with real keys and wheel turns: each line shown again is the
+// page first shown at that line, name box included, and the story's tune
+// plays on until the reader leaves or turns the music off.
+void tst_E2e::keysAndTheWheelStepBackForwardAndOut()
+{
+    QFETCH(QString, inputs);
+    QFETCH(QList<int>, records);
+    const int story = 2, tone = 659;
+    openContents(false);
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(click(centreOf(m_contents, storyButtons[story])));
+    QVERIFY2(hears(tone, tuneAfterClickMs), heard());
+
+    // The pages as the lines were first shown, read alongside.
+    FormNovel page;
+    page.selectStory(story);
+    QList<QImage> pages { shot(page) };
+    for (int i = 1; i < page.currentScenario()->count; ++i) {
+        page.findChild<QPushButton *>(QStringLiteral("PB_Page"))->click();
+        pages << shot(page);
+    }
+    QVERIFY2(waitForPage(pages[0]), m_difference);
+
+    bool musicOn = true;
+    const QStringList steps = inputs.split(u' ');
+    for (int i = 0; i < steps.size(); ++i) {
+        const QString &step = steps[i];
+        const QByteArray where = QByteArray::number(i) + ": " + step.toUtf8() + ": ";
+        if (step == "end")
+            QVERIFY(wheel(-(int(pages.size()))));
+        else
+            QVERIFY(step == "up" || step == "down" ? wheel(step == "up" ? 1 : -1) : type({ step }));
+        if (records[i] < 0) {
+            QVERIFY2(QTest::qWaitFor([this] { return onContents(); }, pageAfterClickMs),
+                     where + "the contents page did not come");
+            QVERIFY2(QTest::qWaitFor([this] { return m_sound.staysSilent(800); }, 2000),
+                     where + heard(3000));
+            continue;
+        }
+        QVERIFY2(waitForPage(pages[records[i]]), where + m_difference);
+        if (step == "m") {
+            musicOn = !musicOn;
+            QVERIFY2(musicOn ? hears(tone, tuneAfterClickMs)
+                             : QTest::qWaitFor([this] { return m_sound.staysSilent(800); }, 2000),
+                     where + heard(3000));
+        }
+    }
+    if (musicOn && records.last() >= 0)
+        QVERIFY2(hears(tone, tuneAfterClickMs), "the tune stopped: " + heard());
+}
+
+void tst_E2e::titleAndNextSpeakTheReadersLanguage_data()
+{
+    QTest::addColumn<QStringList>("environment"); // the reader's, over this test's own
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("next");
+
+    // Fonts are matched for the language too, so the Japanese pages are
+    // painted alongside in a test run of that language: tst_e2e_ja.
+    if (QLocale::system().uiLanguages().value(0).startsWith(QLatin1String("ja"))) {
+        QTest::newRow("Japanese") << QStringList() << QStringLiteral("花嫁とおおかみ")
+                                  << QStringLiteral("つぎへ");
+        return;
+    }
+    QTest::newRow("C") << QStringList { "LANG=C", "LANGUAGE=", "LC_ALL=", "LC_MESSAGES=" }
+                       << "MainWindow"
+                       << "Next";
+    QTest::newRow("English") << QStringList { "LANG=en_US.UTF-8", "LANGUAGE=en_US:en", "LC_ALL=" }
+                             << "MainWindow"
+                             << "Next";
+}
+
+// The window's title and the page's one button in the reader's language
+// where the book has a catalog for it, as they were written elsewhere.
+void tst_E2e::titleAndNextSpeakTheReadersLanguage()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(QString, title);
+    QFETCH(QString, next);
+    QVERIFY2(launch(environment, title), "no window titled " + title.toUtf8());
+    QVERIFY2(waitForPage(shot(m_title)), m_difference);
+    QVERIFY(click(centreOf(m_title, "PB_Start")));
+    QVERIFY2(waitForPage(shot(m_contents)), m_difference);
+    QVERIFY(click(centreOf(m_contents, storyButtons[0])));
+
+    // As the program's own page paints it, with this run's catalog.
+    FormNovel page;
+    page.selectStory(0);
+    QCOMPARE(page.findChild<QPushButton *>(QStringLiteral("PB_Page"))->text(), next);
+    QVERIFY2(waitForPage(shot(page)), m_difference);
+    ChildProcess::stop(m_reader);
+}
+
 // The soak, run on its own as tst_soak: thousands of seeded random clicks and
 // keys (PICTUREBOOK_SOAK_SEED, PICTUREBOOK_SOAK_EVENTS). The reader must not
 // crash, print anything or gather handles, and must still answer afterwards:
@@ -357,7 +489,7 @@ void tst_E2e::randomInputLeavesReaderRunningQuietAndAnswering()
         buttons << centreOf(m_contents, story);
     // Space and Return press a focused button, Tab moves the focus, the rest do nothing.
     const QStringList keys = QStringLiteral("space Return Tab shift+Tab Escape Left Right Up Down "
-                                            "Home End Page_Down a z 1 BackSpace Delete ctrl+a")
+                                            "Home End Page_Down a z m 1 BackSpace Delete ctrl+a")
                                  .split(u' ');
     for (int sent = 0; sent < events;) {
         QStringList command;

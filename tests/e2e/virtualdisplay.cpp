@@ -64,12 +64,21 @@ QRect VirtualDisplay::findWindow(const QString &title) const
         || !XQueryTree(m_connection, DefaultRootWindow(m_connection), &root, &parent, &children,
                        &count))
         return found;
+    // Titles are read as UTF-8 (_NET_WM_NAME), which Qt sets beside WM_NAME.
+    const Atom netName = XInternAtom(m_connection, "_NET_WM_NAME", False);
+    const Atom utf8 = XInternAtom(m_connection, "UTF8_STRING", False);
     for (unsigned int i = 0; i < count && found.isEmpty(); ++i) {
         XWindowAttributes a;
-        char *name = nullptr;
+        Atom type = 0;
+        int format = 0;
+        unsigned long length = 0, after = 0;
+        unsigned char *name = nullptr;
         if (XGetWindowAttributes(m_connection, children[i], &a) && a.map_state == IsViewable
-            && XFetchName(m_connection, children[i], &name)) {
-            if (QString::fromLocal8Bit(name) == title)
+            && XGetWindowProperty(m_connection, children[i], netName, 0, 1024, False, utf8, &type,
+                                  &format, &length, &after, &name)
+                == Success
+            && name) {
+            if (QString::fromUtf8(reinterpret_cast<const char *>(name), int(length)) == title)
                 found = QRect(a.x, a.y, a.width, a.height);
             XFree(name);
         }
