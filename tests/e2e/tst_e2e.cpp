@@ -487,7 +487,8 @@ void tst_E2e::randomInputLeavesReaderRunningQuietAndAnswering()
     QList<QPoint> buttons { centreOf(m_title, "PB_Start"), centreOf(FormNovel(), "PB_Page") };
     for (const char *story : storyButtons)
         buttons << centreOf(m_contents, story);
-    // Space and Return press a focused button, Tab moves the focus, the rest do nothing.
+    // Space presses a focused button, Tab moves the focus, M turns the music off
+    // and on; in a story the arrows, Return and Escape step and leave; the rest do nothing.
     const QStringList keys = QStringLiteral("space Return Tab shift+Tab Escape Left Right Up Down "
                                             "Home End Page_Down a z m 1 BackSpace Delete ctrl+a")
                                  .split(u' ');
