@@ -40,38 +40,21 @@ for tool in Xvfb xdotool pulseaudio; do
 done
 
 runtime=$(mktemp -d /tmp/picturebook-bench.XXXXXX)
-xvfb_pid=""
 cleanup()
 {
-    "$root/tests/support/audio-server.sh" stop "$runtime" >/dev/null 2>&1 || true
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
+    "$root/tests/support/private-session.sh" stop "$runtime/session" >/dev/null 2>&1 || true
     rm -rf "$runtime"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# A display of our own: -displayfd names a free display once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$runtime/display" \
-    >/dev/null 2>&1 &
-xvfb_pid=$!
-i=0
-while [ ! -s "$runtime/display" ]; do
-    i=$((i + 1))
-    [ $i -le 100 ] && kill -0 $xvfb_pid 2>/dev/null || { echo "bench/run.sh: Xvfb did not start" >&2; exit 1; }
-    sleep 0.1
-done
-DISPLAY=:$(cat "$runtime/display")
-QT_QPA_PLATFORM=xcb
-export DISPLAY QT_QPA_PLATFORM
+# A display and a sound server of our own.
+"$root/tests/support/private-session.sh" start --display --sound "$runtime/session" \
+    >"$runtime/session.env" || exit 1
+set -a
+. "$runtime/session.env"
+set +a
 unset WAYLAND_DISPLAY XAUTHORITY || true
-
-"$root/tests/support/audio-server.sh" start "$runtime" >/dev/null
-PULSE_SERVER=unix:$runtime/native
-XDG_RUNTIME_DIR=$runtime
-export PULSE_SERVER XDG_RUNTIME_DIR
 
 # build-dir results-dir name arguments. Benchmarks that are not built are
 # skipped.

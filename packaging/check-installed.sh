@@ -9,40 +9,33 @@
 # Needs xvfb, xdotool, pulseaudio, pulseaudio-utils and sox.
 set -eu
 program=${1:-/usr/bin/picturebook}
+# The private servers' helper lies beside this script, in the source tree and
+# where check-in-chroot.sh puts both.
+session=$(dirname "$0")/private-session.sh
+[ -x "$session" ] || session=$(dirname "$0")/../tests/support/private-session.sh
 work=$(mktemp -d /tmp/picturebook-check.XXXXXX)
-xvfb_pid= pulse_pid= reader_pid= rec_pid=
+reader_pid= rec_pid=
 
 finish() {
-    for pid in $rec_pid $reader_pid $pulse_pid $xvfb_pid; do
+    for pid in $rec_pid $reader_pid; do
         kill "$pid" 2>/dev/null || true
     done
-    for pid in $rec_pid $reader_pid $pulse_pid $xvfb_pid; do
+    for pid in $rec_pid $reader_pid; do
         while kill -0 "$pid" 2>/dev/null; do sleep 0.1; done
     done
+    "$session" stop "$work/session"
     rm -rf "$work"
 }
 trap finish EXIT INT TERM
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-mkdir -m 700 "$work/pulse" "$work/empty"
-echo "autospawn = no" >"$work/pulse/client.conf"
-XDG_RUNTIME_DIR=$work/pulse HOME=$work/pulse PULSE_STATE_PATH=$work/pulse/state \
-    pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --disable-shm=yes \
-    --use-pid-file=no --log-target=file:"$work/pulse/log" \
-    -L "module-null-sink sink_name=check rate=44100" \
-    -L "module-native-protocol-unix auth-anonymous=1 socket=$work/pulse/native" >/dev/null 2>&1 &
-pulse_pid=$!
-i=0
-while [ ! -s "$work/display" ] || [ ! -S "$work/pulse/native" ]; do
-    i=$((i + 1)); [ $i -le 100 ] || { echo "check: the X or sound server did not start" >&2; exit 1; }
-    sleep 0.1
-done
-export DISPLAY=:$(cat "$work/display") QT_QPA_PLATFORM=xcb
-export PULSE_SERVER=unix:$work/pulse/native PULSE_CLIENTCONFIG=$work/pulse/client.conf
-export XDG_RUNTIME_DIR=$work/pulse
+mkdir -m 700 "$work/empty"
+"$session" start --display --sound "$work/session" >"$work/session.env" ||
+    { echo "check: the X or sound server did not start" >&2; exit 1; }
+set -a
+. "$work/session.env"
+set +a
 
-parec --device=check.monitor --format=s16le --rate=44100 --channels=1 --raw \
+parec --device="$PULSE_SINK.monitor" --format=s16le --rate=44100 --channels=1 --raw \
     --latency-msec=20 >"$work/sound.raw" &
 rec_pid=$!
 (cd "$work/empty" && exec "$program") >"$work/reader.log" 2>&1 &
