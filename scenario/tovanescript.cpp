@@ -16,8 +16,8 @@ void Tovane::loadScript()
         "マッチをすって、そうっと火をつけました。"));
     setRecord(3, 0, 2, -1, -1, QString::fromLatin1("「どこにいるの」"));
     setRecord(4, 0, 1, -1, 2, QString::fromLatin1(
-        "そのころギンは……なんと！"
-        " 台所の戸だなのかげで耳をぴたりとふせ、体をかたくしていました。"));
+        "そのころギンは……なんと！ 台所の戸だなのかげで、"
+        "体をかたくして、じっとかくれていました。"));
     setRecord(5, 0, 1, -1, 2, QString::fromLatin1(
         "ギンは、しかめっつらで考えこんでいました。\n"
         "大きな口、するどいきば、金色に光る目。"
@@ -37,8 +37,8 @@ void Tovane::loadScript()
     setRecord(12, 0, 2, 4, 4, QString::fromLatin1("「白い歯ね」"));
     setRecord(13, 0, 3, 4, 2, QString::fromLatin1("「にげろ」"));
     setRecord(14, 0, 1, 4, 2, QString::fromLatin1(
-        "ギンは耳をふせて、ぐるるる、とひくくうなりました。\n"
-        "でも小春は、にげもせず、じっと聞いています。"));
+        "ギンは目をほそめて、ぐるるる、とひくくうなりました。\n"
+        "でも小春は、にげずに、じっと聞いています。"));
     setRecord(15, 0, 2, 10, 2, QString::fromLatin1("「どうしてわたしがにげるの？」"));
     setRecord(16, 0, 3, 10, 5, QString::fromLatin1("「お、おおかみだぞ」"));
     setRecord(17, 0, 1, 10, 5, QString::fromLatin1(
