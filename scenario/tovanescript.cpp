@@ -56,8 +56,7 @@ void Tovane::loadScript()
     setRecord(23, 0, 1, 9, 4, QString::fromLatin1("ギンは思わず大きな声でわらいました。"));
     setRecord(24, 0, 2, 9, 4, QString::fromLatin1("「お礼が言いたくて」"));
     setRecord(25, 0, 3, 9, 5, QString::fromLatin1("「えっ！ それで、およめに？」"));
-    setRecord(26, 0, 1, 9, 3, QString::fromLatin1(
-        "小春がうなずくと、ギンは耳まで赤くなって、ぷいっと横を向きました。"));
+    setRecord(26, 0, 1, 9, 3, QString::fromLatin1("小春がうなずくと、ギンはほっぺを赤くして、ぷいっと横を向きました。"));
     setRecord(27, 0, 1, 9, 3, QString::fromLatin1(
         "あのちびが、おれのおよめさんに！ ギンには、ゆめのようでした。\n"
         "およめさんが来ると聞いてから、ちっともねむれなかったのです。"));
