@@ -47,7 +47,7 @@ void Ruvello::loadScript()
     setRecord(20, 0, 1, 9, 4, QString::fromLatin1("早く小春に見せたくて、ギンは、もう戸口へかけだしていきました。"));
     setRecord(21, 0, 2, 4, 2, QString::fromLatin1("「ねえ」"));
     setRecord(22, 0, 1, 4, 2, QString::fromLatin1("山は、遠い。ギンは、顔をしかめました。"));
-    setRecord(23, 0, 2, 6, 2, QString::fromLatin1("「がんばって歩くから、平気よ」"));
+    setRecord(23, 0, 2, 6, 2, QString::fromLatin1("「がんばって歩くからへいきよ」"));
     setRecord(24, 0, 3, 6, 3, QString::fromLatin1("「のれ」"));
     setRecord(25, 0, 1, 6, 3, QString::fromLatin1("小春はギンの広いせなかにとびのりました。"));
     setRecord(26, 3, 3, -1, -1, QString::fromLatin1("「しっかりつかまってろ。とばすぞ」"));

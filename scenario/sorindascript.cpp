@@ -6,7 +6,7 @@
 // 百までかぞえて: the village's frightening tale of a wolf in the snow, and what really happened.
 void Sorinda::loadScript()
 {
-    setRecord(0, 1, 1, -1, -1, QString::fromLatin1("これは、北の村に昔からつたわる、こわい話です。"));
+    setRecord(0, 1, 1, -1, -1, QString::fromLatin1("これは北の村に昔からつたわる、こわいお話です。"));
     setRecord(1, 7, 1, -1, -1, QString::fromLatin1("雪のふる夜に、森へ入ってはいけない。おおかみにさらわれるから。"));
     setRecord(2, 7, 1, -1, -1, QString::fromLatin1("村の子どもは、そう教わります。"));
     setRecord(3, 7, 1, -1, -1, QString::fromLatin1("ふぶきの夜、赤いずきんの女の子が、おおかみにさらわれかけたのです。"));
@@ -42,7 +42,7 @@ void Sorinda::loadScript()
         "それは、ちっともこわくなんかない、あたたかいお話でした。"));
     setRecord(21, 1, 0, -1, -1, QString::fromLatin1(
         "赤いずきんの女の子だった小春のおばあちゃんと、ギンのじいさまの、ほんとうのお話です。"));
-    setRecord(22, 7, 0, -1, -1, QString::fromLatin1("60年前の冬。3日もねこんだ母さんのくすり草をさがしに、女の子は、ふぶきの森へ。"));
+    setRecord(22, 7, 0, -1, -1, QString::fromLatin1("60年前の冬。母さんがひどい病気に！ 女の子はくすり草をさがしに、ふぶきの森へ。"));
     setRecord(23, 7, 0, -1, -1, QString::fromLatin1(
         "雪にうもれかけた女の子を、おおかみが見つけました。"
         "「おい！ ねむるな！ 1から100までかぞえろ」"));
