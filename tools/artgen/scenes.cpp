@@ -179,25 +179,27 @@ QImage room()
     fill(p, ellipse({ 400, 250 }, 380, 260), plaster.lighter(104));
     p.fillRect(QRectF(0, 0, 800, 70), plasterShade);
 
-    // the window onto the trees: a round moon window with a lattice
+    // the round window, closed with a paper screen: it glows softly whether
+    // daylight or the lamp lights it, so the room serves morning and night
     const QPointF win(400, 205);
     const qreal wr = 118;
     const QPainterPath pane = ellipse(win, wr, wr);
     {
+        QRadialGradient paper(win, wr);
+        paper.setColorAt(0, QColor(0xfd, 0xf3, 0xdc));
+        paper.setColorAt(0.7, QColor(0xf7, 0xe6, 0xc4));
+        paper.setColorAt(1, QColor(0xec, 0xd3, 0xa8));
+        p.fillPath(pane, paper);
         p.save();
-        p.setClipPath(pane);
-        sky(p, QRectF(win.x() - wr, win.y() - wr, 2 * wr, 2 * wr), QColor(0xc9, 0xe4, 0xe6),
-            QColor(0xe8, 0xf1, 0xd8));
-        fill(p, ridge({ { 270, 250 }, { 330, 214 }, { 400, 230 }, { 470, 200 }, { 540, 236 } }),
-             QColor(0xa7, 0xc8, 0xa6));
-        for (int i = 0; i < 7; ++i) {
-            const qreal x = 282 + i * 40;
-            pine(p, { x, 340.0 - (i % 2) * 10 }, 130 + (i % 3) * 24, QColor(0x5b, 0x8f, 0x66), QColor());
+        p.setClipPath(ellipse(win, wr - 26, wr - 26));
+        const QColor frame(0xa8, 0x6c, 0x40);
+        for (int i = -3; i <= 3; ++i) {
+            p.fillRect(QRectF(win.x() + i * 28 - 1.5, win.y() - wr, 3, 2 * wr), frame);
+            p.fillRect(QRectF(win.x() - wr, win.y() + i * 28 - 1.5, 2 * wr, 3), frame);
         }
-        fill(p, ridge({ { 270, 300 }, { 400, 288 }, { 540, 300 } }), QColor(0x7f, 0xad, 0x74));
         p.restore();
     }
-    // lattice: a ring of small panes round an open centre
+    // lattice: a ring of small panes round the screen
     {
         const QColor bar(0x8a, 0x2c, 0x22);
         stroke(p, ellipse(win, wr - 26, wr - 26), bar, 5);
@@ -328,8 +330,11 @@ QImage room()
             fill(p, ellipse(c + QPointF(0, -10), 12, 3), QColor(0xa8, 0x7a, 0x3a));
         }
         const QPointF lamp(292, 396);
-        for (int i = 6; i >= 1; --i)
-            fill(p, ellipse(lamp + QPointF(0, -40), 10 + i * 8, 10 + i * 8), QColor(255, 214, 140, 20));
+        // the lamp is lit: its warm light pools on the table and reaches the wall
+        fillWithin(p, top, ellipse(lamp + QPointF(20, 2), 90, 22), QColor(255, 206, 120, 60));
+        for (int i = 10; i >= 1; --i)
+            fill(p, ellipse(lamp + QPointF(0, -40), 10 + i * 11, 10 + i * 11),
+                 QColor(255, 214, 140, 18));
         fill(p, smoothClosed({ lamp + QPointF(-16, 0), lamp + QPointF(-12, -14), lamp + QPointF(12, -14),
                                lamp + QPointF(16, 0) }),
              QColor(0x6f, 0x8d, 0x94));
@@ -612,25 +617,38 @@ QImage petalGust()
     return image;
 }
 
-QImage lanternWalk()
+QImage carriedHome()
 {
+    // a snowy night at the forest edge: the wolf wades through deep snow with
+    // the girl on his back, towards a lamp in a window and the village beyond
     QImage image = canvas(800, 600, Qt::black);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    sky(p, QRectF(0, 0, 800, 600), QColor(0x0b, 0x12, 0x2e), QColor(0x2c, 0x3a, 0x6a));
-    stars(p, 220, QRectF(0, 0, 800, 300), 77, QColor(0xfa, 0xf6, 0xff));
-    // far off at the edge of the forest, a house with a lamp in its window
+    sky(p, QRectF(0, 0, 800, 600), QColor(0x1a, 0x22, 0x3e), QColor(0x4a, 0x56, 0x80));
+    Dice d(12);
+    // heavy snow clouds
+    for (int i = 0; i < 9; ++i) {
+        const QPointF at(d.range(-40, 840), d.range(20, 170));
+        fill(p, fluffy(at, d.range(90, 160), d.range(26, 40), 9, 0.18, d.range(0, 6)),
+             QColor(0x6a, 0x74, 0x98, 40));
+    }
+    // the village far off, its windows lit, and nearer, at the forest edge,
+    // a house with a lamp in its window
+    fill(p, ridge({ { -10, 300 }, { 200, 290 }, { 430, 300 }, { 620, 288 }, { 810, 300 } }),
+         QColor(0x5b, 0x6c, 0x9c));
+    for (int i = 0; i < 6; ++i) {
+        const QPointF at(462 + i * 11 + d.range(-3, 3), 293 + d.range(-2, 2));
+        fill(p, ellipse(at, 6, 6), QColor(255, 196, 110, 40));
+        fill(p, ellipse(at, 1.6, 1.3), QColor(0xff, 0xd8, 0x7a, 220));
+    }
     const QPointF lantern(430, 288);
     for (int i = 10; i >= 1; --i)
         fill(p, ellipse(lantern, 8 + i * 7, 8 + i * 7), QColor(255, 196, 110, 16));
-    fill(p, ridge({ { -10, 300 }, { 200, 290 }, { 430, 300 }, { 620, 288 }, { 810, 300 } }),
-         QColor(0x5b, 0x6c, 0x9c));
     fill(p, polygon({ { 412, 302 }, { 412, 284 }, { 448, 284 }, { 448, 302 } }), QColor(0x3b, 0x34, 0x48));
     fill(p, polygon({ { 406, 286 }, { 430, 268 }, { 454, 286 } }), QColor(0x2e, 0x28, 0x3a));
     fill(p, polygon({ { 406, 286 }, { 430, 266 }, { 454, 286 }, { 448, 286 }, { 430, 272 }, { 412, 286 } }),
          QColor(0xe4, 0xea, 0xf8));
     fill(p, polygon({ { 424, 288 }, { 436, 288 }, { 436, 298 }, { 424, 298 } }), QColor(0xff, 0xd8, 0x7a));
-    Dice d(12);
     // rows of snowy pines, far to near
     for (int row = 0; row < 3; ++row) {
         const QColor green = mix(QColor(0x4a, 0x5a, 0x8a), QColor(0x14, 0x20, 0x3e), row / 2.0);
@@ -642,29 +660,39 @@ QImage lanternWalk()
             pine(p, { x, 300.0 + row * 60 + d.range(0, 20) }, 90 + row * 90 + d.range(0, 40), green, snow);
         }
     }
-    // snowy ground with the trail to the lantern
+    // deep snow, with the trail he leaves behind him
     const QPainterPath ground = ridge({ { -10, 360 }, { 250, 330 }, { 430, 300 }, { 610, 330 }, { 810, 360 } });
     fill(p, ground, QColor(0xcf, 0xda, 0xf0));
     fillWithin(p, ground, smoothClosed({ { 424, 300 }, { 436, 300 }, { 520, 420 }, { 580, 612 }, { 260, 612 },
                                          { 340, 420 } }),
                QColor(0xe6, 0xec, 0xf8));
-    for (int i = 0; i < 14; ++i) {
-        const qreal t = i / 13.0;
-        const qreal y = 600 - t * 290;
-        const qreal x = 430 + (1 - t) * (i % 2 ? 30 : -30) * (1 - t);
-        fill(p, ellipse({ x, y }, 6 * (1 - t) + 1.5, 3 * (1 - t) + 0.8), QColor(0xb0, 0xbe, 0xdc));
+    const QPointF feet(360, 456);
+    for (int i = 0; i < 9; ++i) {
+        const qreal t = i / 8.0;
+        const qreal y = 600 - t * (600 - feet.y() - 14);
+        const qreal x = 410 + (feet.x() - 410) * t + (i % 2 ? 12 : -12) * (1 - t);
+        fill(p, ellipse({ x, y }, 9 * (1 - t) + 4, 4 * (1 - t) + 2), QColor(0xb0, 0xbe, 0xdc));
     }
     pine(p, { 60, 612 }, 380, QColor(0x10, 0x1a, 0x34), QColor(0xdc, 0xe4, 0xf4));
     pine(p, { 760, 612 }, 340, QColor(0x10, 0x1a, 0x34), QColor(0xdc, 0xe4, 0xf4));
     Look look;
     look.rim = QColor(0x9f, 0xb4, 0xe6);
     look.tint = QColor(0x1c, 0x2a, 0x66, 70);
-    smallfigures::wolfFromBehind(p, { 330, 424 }, 150, look);
-    smallfigures::girlFromBehind(p, { 392, 424 }, 80, look);
-    for (int i = 0; i < 80; ++i) {
+    smallfigures::wolfFromBehind(p, feet, 175, look, true);
+    // the snow comes up to his knees
+    fill(p,
+         smoothClosed({ feet + QPointF(-52, 4), feet + QPointF(-30, -26), feet + QPointF(-8, -20),
+                        feet + QPointF(8, -28), feet + QPointF(32, -22), feet + QPointF(56, 4),
+                        feet + QPointF(0, 12) }),
+         QColor(0xe6, 0xec, 0xf8));
+    // and it keeps falling, blown slantwise
+    for (int i = 0; i < 260; ++i) {
         const QPointF at(d.range(0, 800), d.range(0, 600));
-        const qreal r = d.range(1, 2.6);
-        fill(p, ellipse(at, r, r), QColor(255, 255, 255, int(d.range(120, 220))));
+        const qreal r = d.range(1, 3);
+        fill(p, ellipse(at, r, r), QColor(255, 255, 255, int(d.range(120, 230))));
+        if (i % 4 == 0)
+            stroke(p, smoothOpen({ at, at + QPointF(-r * 5, r * 3) }), QColor(255, 255, 255, 90),
+                   r * 0.8);
     }
     return image;
 }
@@ -675,7 +703,7 @@ QList<Scene> all()
 {
     return {
         { false, room },   { false, black },  { false, howlingHill }, { false, forestPath },
-        { false, stream }, { false, summit }, { false, petalGust },   { true, lanternWalk },
+        { false, stream }, { false, summit }, { false, petalGust },   { true, carriedHome },
     };
 }
 

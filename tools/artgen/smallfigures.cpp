@@ -299,7 +299,7 @@ void wolfSitting(QPainter &p, QPointF feet, qreal height, const Look &look)
     });
 }
 
-void wolfFromBehind(QPainter &p, QPointF feet, qreal height, const Look &look)
+void wolfFromBehind(QPainter &p, QPointF feet, qreal height, const Look &look, bool rider)
 {
     onLayer(p, feet, height, look, [&](QPainter &q) {
         for (const qreal x : { -8.0, 8.0 }) {
@@ -323,6 +323,37 @@ void wolfFromBehind(QPainter &p, QPointF feet, qreal height, const Look &look)
             fillInked(q, polygon({ { s * 4, -82 }, { s * 12, -98 }, { s * 14, -78 } }), c.fur, c.ink, ink);
         fillInked(q, ellipse({ 0, -74 }, 13, 12), c.fur, c.ink, ink);
         fillInked(q, fluffy({ 0, -64 }, 14, 5, 7, 0.25), c.fur, c.ink, ink);
+        if (rider) {
+            // a small girl in a red hooded cloak carried on his back: her boots
+            // stick out at his sides where his paws hold them, her cheek rests
+            // on his shoulder and one mitten holds on to his ruff
+            for (const qreal s : { -1.0, 1.0 })
+                fillInked(
+                    q,
+                    smoothClosed(
+                        { { s * 17, -45 }, { s * 25, -43 }, { s * 26, -38 }, { s * 18, -39 } }),
+                    c.dark, c.ink, ink);
+            const QPainterPath cloak = smoothClosed({ { -20, -58 },
+                                                      { -6, -61 },
+                                                      { 8, -58 },
+                                                      { 14, -48 },
+                                                      { 12, -37 },
+                                                      { 0, -34 },
+                                                      { -14, -37 },
+                                                      { -19, -48 } });
+            fillInked(q, cloak, c.red, c.ink, ink);
+            fillWithin(q, cloak, polygon({ { 2, -66 }, { 20, -66 }, { 20, -30 }, { 4, -30 } }),
+                       c.red.darker(118));
+            const QPainterPath hood = smoothClosed({ { -21, -60 },
+                                                     { -20, -69 },
+                                                     { -13, -73 },
+                                                     { -6, -69 },
+                                                     { -5, -61 },
+                                                     { -12, -57 } });
+            fillInked(q, hood, c.red, c.ink, ink);
+            fillWithin(q, hood, ellipse({ -6, -65 }, 3.5, 7), c.red.darker(118));
+            fillInked(q, ellipse({ 10, -62 }, 3.2, 2.8), c.red.lighter(112), c.ink, ink);
+        }
     });
 }
 
@@ -374,26 +405,6 @@ void brideSitting(QPainter &p, QPointF feet, qreal height, const Look &look)
         fill(q, ellipse({ 18, -17 }, 2.2, 3.4), c.red);
         fillInked(q, ellipse({ 21.5, -16 }, 3.2, 2.6), c.skin, c.silkInk, 0.8);
         brideHead(q, { 1, -55 });
-    });
-}
-
-void girlFromBehind(QPainter &p, QPointF feet, qreal height, const Look &look)
-{
-    onLayer(p, feet, height, look, [&](QPainter &q) {
-        for (const qreal x : { -5.0, 5.0 })
-            fillInked(q, ellipse({ x, -3 }, 4, 4), c.dark, c.ink, ink);
-        const QPainterPath cloak = smoothClosed({ { -8, -74 }, { 8, -74 }, { 14, -40 }, { 20, -6 },
-                                                  { 0, -4 }, { -20, -6 }, { -14, -40 } });
-        fillInked(q, cloak, c.red, c.ink, ink);
-        fillWithin(q, cloak, polygon({ { 0, -74 }, { 22, -74 }, { 22, 0 }, { 4, 0 } }), c.red.darker(118));
-        const QPainterPath hood = smoothClosed({ { -12, -80 }, { -8, -94 }, { 2, -100 }, { 10, -94 },
-                                                 { 13, -80 }, { 6, -70 }, { -6, -70 } });
-        fillInked(q, hood, c.red, c.ink, ink);
-        fillWithin(q, hood, ellipse({ 8, -84 }, 6, 12), c.red.darker(118));
-        // a basket on her arm
-        fillInked(q, smoothClosed({ { 14, -40 }, { 26, -40 }, { 24, -30 }, { 16, -30 } }),
-                  QColor(0xb5, 0x84, 0x4c), c.ink, ink);
-        stroke(q, smoothOpen({ { 15, -40 }, { 20, -48 }, { 25, -40 } }), QColor(0x8a, 0x60, 0x34), 1.4);
     });
 }
 

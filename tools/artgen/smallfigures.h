@@ -31,10 +31,10 @@ struct Look
 void wolfStanding(QPainter &p, QPointF feet, qreal height, const Look &look, qreal headLift = 0);
 void wolfRunning(QPainter &p, QPointF feet, qreal height, const Look &look, bool rider);
 void wolfSitting(QPainter &p, QPointF feet, qreal height, const Look &look);
-void wolfFromBehind(QPainter &p, QPointF feet, qreal height, const Look &look);
+// With `rider`, he carries a small girl in a red hood on his back.
+void wolfFromBehind(QPainter &p, QPointF feet, qreal height, const Look &look, bool rider = false);
 
 void brideStanding(QPainter &p, QPointF feet, qreal height, const Look &look);
 void brideSitting(QPainter &p, QPointF feet, qreal height, const Look &look);
-void girlFromBehind(QPainter &p, QPointF feet, qreal height, const Look &look);
 
 } // namespace smallfigures
