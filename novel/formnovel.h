@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QAccessible>
 #include <QWidget>
 
 #include <memory>
@@ -52,6 +53,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private slots:
     void on_PB_Page_clicked();
@@ -61,9 +63,12 @@ private:
 
     const ScenarioRecord *currentRecord() const;
     void updateAccessibleText();
+    void announceLine();
 
     std::unique_ptr<Tovane> scenario;
     int recordIndex = 0;
     int storyNumber = 0;
+    // The line last announced to screen readers (0: none).
+    QAccessible::Id announced = 0;
     Ui::FormNovel *ui;
 };
