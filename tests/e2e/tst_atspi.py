@@ -12,44 +12,14 @@ the reading page's own name and description.
 
 import os
 import pathlib
-import re
 import subprocess
 import sys
 import tempfile
-import time
-import xml.etree.ElementTree as ElementTree
 
-ROOT = pathlib.Path(__file__).resolve().parents[2]
-sys.path.insert(0, str(ROOT / "tools"))
-import storycheck  # noqa: E402
+from readeraccess import (STARTUP, caption, expect, focus_reader_window, speaker_names,
+                          story_captions, story_lines, stop_process, ui_string, wait_for)
 
-STARTUP = 20.0  # seconds for the program to appear, on a busy machine and under the sanitizers
 REACTION = 2.0  # seconds a reader may wait for a page to change
-
-
-def expect(ok, message):
-    if not ok:
-        raise AssertionError(message)
-
-
-def wait_for(condition, timeout):
-    end = time.monotonic() + timeout
-    while not condition():
-        if time.monotonic() > end:
-            return False
-        time.sleep(0.05)
-    return True
-
-
-def ui_string(form, widget_name, prop):
-    for widget in ElementTree.parse(ROOT / form).iter("widget"):
-        if widget.get("name") == widget_name:
-            return widget.find(f"./property[@name='{prop}']/string").text
-    raise LookupError(widget_name)
-
-
-def caption(form, button):
-    return ui_string(form, button, "text")
 
 
 def accessible_name(form, widget):
@@ -134,25 +104,22 @@ def run(program, tmp, processes):
               f"the picture of {form} named {name!r}")
 
     picture_shown("pages/formtitle.ui")
-    # What a window manager does for a window that opens: it gets the keyboard.
-    subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^MainWindow$", "windowfocus"],
-                   env=env, timeout=10, check=True)
+    expect(focus_reader_window(env), "the window did not take the keyboard")
     press(on_title[title])
-    stories = [caption("pages/formcontents.ui", b) for b in ("PB_Ruvello", "PB_Novel", "PB_Sorinda")]
+    stories = story_captions()
     on_contents = buttons(*stories)
     picture_shown("pages/formcontents.ui")
     press(on_contents[stories[0]])
 
-    names = dict(re.findall(r'(\w+)Name\[\] = "(.*)";',
-                            (ROOT / "scenario" / "speakernames.cpp").read_text(encoding="utf-8")))
+    names = speaker_names()
     speakers = {1: "", 2: names["bride"], 3: names["wolf"]}
-    records = storycheck.read_script("ruvello", [])
+    records = story_lines("ruvello")
     next_caption = caption("novel/formnovel.ui", "PB_Page")
 
     # The page names its line and describes it with its speaker, the bride's and
     # then the narrator's; "Next" has the focus and its action turns the page.
     for i in range(2):
-        line, speaker = records[i]["text"], speakers[records[i]["ints"][1]]
+        line, speaker = records[i][0], speakers[records[i][1]]
         on_page = shows(lambda rows: any(r[1:3] == (line, speaker) for r in rows)
                         and ("push button", next_caption, "", True) in rows,
                         f"{line!r} by {speaker!r}, and {next_caption!r} with the focus")
@@ -172,12 +139,7 @@ def main():
             return 1
         finally:
             for process in reversed(processes):
-                process.terminate()
-                try:
-                    process.wait(5)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-                    process.wait()
+                stop_process(process)
 
 
 if __name__ == "__main__":

@@ -20,35 +20,11 @@ import subprocess
 import sys
 import tempfile
 import time
-import xml.etree.ElementTree as ElementTree
 
-ROOT = pathlib.Path(__file__).resolve().parents[2]
-sys.path.insert(0, str(ROOT / "tools"))
-import storycheck  # noqa: E402
+from readeraccess import (ROOT, STARTUP, caption, expect, focus_reader_window, speaker_names,
+                          story_captions, story_lines, stop_process, wait_for)
 
-STARTUP = 20.0  # seconds for Orca and the program to come up, on a busy machine
 HEARD = 1.5  # seconds a listener may wait, after a key, to hear what it brought
-
-
-def expect(ok, message):
-    if not ok:
-        raise AssertionError(message)
-
-
-def wait_for(condition, timeout):
-    end = time.monotonic() + timeout
-    while not condition():
-        if time.monotonic() > end:
-            return False
-        time.sleep(0.02)
-    return True
-
-
-def caption(form, button):
-    for widget in ElementTree.parse(ROOT / form).iter("widget"):
-        if widget.get("name") == button:
-            return widget.find("./property[@name='text']/string").text
-    raise LookupError(button)
 
 
 def start_private_desktop(tmp, start, cleanups):
@@ -133,15 +109,24 @@ class Listener:
 
     def __init__(self, log):
         self.log = log
+        self.read = 0  # bytes of the log read so far
+        self.unread = b""  # the start of a line still being written
+        self.said = []  # every utterance so far
         self.heard = 0  # utterances before the last key
         self.since = time.monotonic()
 
     def spoken(self):
         try:
-            text = pathlib.Path(self.log).read_text(encoding="utf-8", errors="replace")
+            with open(self.log, "rb") as log:
+                log.seek(self.read)
+                new = log.read()
         except FileNotFoundError:
-            return []
-        return [spoken_form(s) for s in self.SPOKEN.findall(text)]
+            return self.said
+        self.read += len(new)
+        text, _, self.unread = (self.unread + new).rpartition(b"\n")
+        self.said += [spoken_form(s)
+                      for s in self.SPOKEN.findall(text.decode("utf-8", errors="replace"))]
+        return self.said
 
     def key_pressed(self):
         self.heard = len(self.spoken())
@@ -162,7 +147,7 @@ class Listener:
                     return False
                 at += len(w)
             return True
-        ok = wait_for(in_order, timeout - (time.monotonic() - self.since))
+        ok = wait_for(in_order, timeout - (time.monotonic() - self.since), step=0.02)
         expect(ok, f"expected to hear {wanted} within {timeout} s; Orca said {said}")
         return time.monotonic() - self.since, " ".join(said)
 
@@ -174,11 +159,7 @@ def run(program, tmp, start, cleanups):
 
     with open(os.path.join(tmp, "reader.log"), "wb") as log:
         start([program], env, stdout=log, stderr=subprocess.STDOUT)
-    # What a window manager does for a window that opens: it gets the keyboard.
-    expect(wait_for(lambda: subprocess.run(
-        ["xdotool", "search", "--onlyvisible", "--name", "^MainWindow$", "windowfocus"],
-        env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0, STARTUP),
-        "the program's window never appeared")
+    expect(focus_reader_window(env), "the program's window never appeared")
     listener.key_pressed()
     listener.hears(caption("pages/formtitle.ui", "PB_Start"), timeout=STARTUP)
 
@@ -187,26 +168,25 @@ def run(program, tmp, start, cleanups):
         subprocess.run(["xdotool", "key", name], env=env, timeout=10, check=True)
 
     # The title page's button, then each story's in turn, is what has the focus.
-    stories = [caption("pages/formcontents.ui", b) for b in ("PB_Ruvello", "PB_Novel", "PB_Sorinda")]
+    stories = story_captions()
     for press, story in zip(("space", "Tab", "Tab"), stories):
         key(press)
         listener.hears(story)
 
-    names = dict(re.findall(r'(\w+)Name\[\] = "(.*)";',
-                            (ROOT / "scenario" / "speakernames.cpp").read_text(encoding="utf-8")))
+    names = speaker_names()
     # Lines with speaker 0 keep the name already on show.
     speakers = {1: "", 2: names["bride"], 3: names["wolf"]}
     speaker, delays = "", []
     # The first space opens the bottom story, each next one shows its next line: the
     # listener hears who speaks, if the name box shows it, and then the line.
-    for record in storycheck.read_script("sorinda", []):
-        speaker = speakers.get(record["ints"][1], speaker)
+    for line, code in story_lines("sorinda"):
+        speaker = speakers.get(code, speaker)
         key("space")
-        delay, said = listener.hears(speaker, record["text"])
+        delay, said = listener.hears(speaker, line)
         delays.append(delay)
         for name in names.values():
-            expect(speaker == name or spoken_form(f"{name} {record['text']}") not in said,
-                   f"{record['text']!r} is not {name}'s, but Orca said {said!r}")
+            expect(speaker == name or spoken_form(f"{name} {line}") not in said,
+                   f"{line!r} is not {name}'s, but Orca said {said!r}")
 
     key("space")
     listener.hears(stories[2])
@@ -223,14 +203,6 @@ def main():
         processes.append(subprocess.Popen(args, env=env, stdin=subprocess.DEVNULL, **kwargs))
         return processes[-1]
 
-    def stop(process):
-        process.terminate()
-        try:
-            process.wait(5)
-        except subprocess.TimeoutExpired:
-            process.kill()
-            process.wait()
-
     with tempfile.TemporaryDirectory(prefix="pb-orca-", ignore_cleanup_errors=True) as tmp:
         try:
             return run(sys.argv[1], tmp, start, cleanups)
@@ -245,7 +217,7 @@ def main():
             if os.environ.get("PICTUREBOOK_ORCA_LOG") and os.path.exists(tmp + "/orca.log"):
                 shutil.copy(tmp + "/orca.log", os.environ["PICTUREBOOK_ORCA_LOG"])
             for process in reversed(processes):
-                stop(process)
+                stop_process(process)
             for cleanup in reversed(cleanups):
                 cleanup()
 
