@@ -5,6 +5,7 @@
 #include "ui_formnovel.h"
 
 #include "app/soundplayer.h"
+#include "novel/lineaccessible.h"
 #include "novel/pagelayout.h"
 #include "scenario/cp932.h"
 #include "scenario/ruvello.h"
@@ -12,6 +13,7 @@
 #include "scenario/speakernames.h"
 #include "scenario/tovane.h"
 
+#include <QAccessible>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -111,6 +113,8 @@ FormNovel::FormNovel(QWidget *parent)
 
 FormNovel::~FormNovel()
 {
+    if (announced)
+        QAccessible::deleteAccessibleInterface(announced);
     delete ui;
 }
 
@@ -294,10 +298,38 @@ const ScenarioRecord *FormNovel::currentRecord() const
 }
 
 // The painted text is invisible to a screen reader; the page names the line
-// and its speaker instead.
+// and its speaker instead, and announces them. Every change of line comes
+// through here.
 void FormNovel::updateAccessibleText()
 {
     const ScenarioRecord *record = currentRecord();
-    setAccessibleName(record ? displayText(record->text) : QString());
+    const QString line = record ? displayText(record->text) : QString();
+    setAccessibleName(line);
     setAccessibleDescription(ui->LB_Name->text());
+    announceLine();
+}
+
+// Screen readers speak what gets the focus, not a change of name (the name
+// changes that Qt sends over AT-SPI carry no text), so each line shown becomes
+// an object of its own that takes the screen reader's focus.
+void FormNovel::announceLine()
+{
+    if (announced) {
+        QAccessible::deleteAccessibleInterface(announced);
+        announced = 0;
+    }
+    const ScenarioRecord *record = currentRecord();
+    if (!record || !isVisible() || !QAccessible::isActive())
+        return;
+    auto *line
+        = new LineAccessible(this, PageLayout::textArea, displayText(record->text), ui->LB_Name);
+    announced = QAccessible::registerAccessibleInterface(line);
+    QAccessibleEvent event(line, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+}
+
+void FormNovel::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    announceLine();
 }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QAccessible>
 #include <QWidget>
 
 #include <memory>
@@ -58,6 +59,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private slots:
     void on_PB_Page_clicked();
@@ -68,6 +70,7 @@ private:
 
     const ScenarioRecord *currentRecord() const;
     void updateAccessibleText();
+    void announceLine();
 
     std::unique_ptr<Tovane> scenario;
     int recordIndex = 0;
@@ -76,5 +79,7 @@ private:
     // speakers of the records up to the line it goes back to.
     QString nameBeforeStory;
     int wheelTurn = 0; // what the wheel has turned since its last step
+    // The line last announced to screen readers (0: none).
+    QAccessible::Id announced = 0;
     Ui::FormNovel *ui;
 };

@@ -6,6 +6,8 @@
 
 #include "app/soundplayer.h"
 
+#include <iterator>
+
 namespace {
 constexpr int novelPage = 2;
 } // namespace
@@ -38,6 +40,14 @@ void FormContents::on_PB_Novel_clicked()
 void FormContents::on_PB_Sorinda_clicked()
 {
     openStory(2, 2);
+}
+
+void FormContents::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    QPushButton *const buttons[] = { ui->PB_Ruvello, ui->PB_Novel, ui->PB_Sorinda };
+    if (storyNumber >= 0 && storyNumber < int(std::size(buttons)))
+        buttons[storyNumber]->setFocus(Qt::OtherFocusReason);
 }
 
 void FormContents::openStory(int track, int story)

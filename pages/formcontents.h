@@ -13,6 +13,9 @@ class FormContents;
 
 // The table of contents: one button per story. Choosing a story starts its
 // music, records its number for the main window and asks for the novel page.
+// Each time the page is shown the keyboard focus is on the button of the story
+// last chosen (the top one before any), so a reader back from a story, or
+// coming from the title page, goes on from a button they can see and hear.
 class FormContents : public QWidget
 {
     Q_OBJECT
@@ -27,6 +30,9 @@ public:
 
 signals:
     void pEventPageChange(int page);
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private slots:
     void on_PB_Novel_clicked();

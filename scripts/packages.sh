@@ -15,10 +15,11 @@ PICTUREBOOK_RUNTIME_PACKAGES="qt6-qpa-plugins libqt6multimedia6 libsndfile1 puls
 PICTUREBOOK_MUSIC_PACKAGES="abcmidi fluidsynth timgm6mb-soundfont"
 # Testing: a virtual X server, real pointer clicks, screenshots (Xlib), a
 # private sound server whose output can be recorded, a session bus with the
-# accessibility bus and a screen reader's client library, and the validators
+# accessibility bus, a screen reader's client library and a screen reader
+# speaking through speech-dispatcher and espeak-ng, and the validators
 # of the desktop entry and the AppStream metadata; clang with its libFuzzer
 # runtime for fuzzing the decimal validator.
-PICTUREBOOK_TEST_PACKAGES="python3 xvfb xauth xdotool x11-utils imagemagick pulseaudio-utils sox dbus at-spi2-core python3-pyatspi desktop-file-utils appstream libx11-dev clang libclang-rt-14-dev"
+PICTUREBOOK_TEST_PACKAGES="python3 xvfb xauth xdotool x11-utils imagemagick pulseaudio-utils sox dbus at-spi2-core python3-pyatspi orca speech-dispatcher speech-dispatcher-espeak-ng desktop-file-utils appstream libx11-dev clang libclang-rt-14-dev"
 # The widget kit's Qt Designer plugin and API documentation; the build
 # leaves each out when its package is missing.
 PICTUREBOOK_KIT_PACKAGES="qt6-tools-dev doxygen"

@@ -5,46 +5,25 @@
 """The reader as a screen reader meets it: tst_atspi.py <picturebook executable>
 
 On a private X server and session bus with the screen-reader switch on, through the AT-SPI client
-library: the buttons and their captions, the line and its speaker on the reading page, where "Next"
-must have the focus, and each new line after the space bar and the button's action in turn.
+library, what a listener with Orca does not meet on the way through a story (tst_orca.py): the
+window's name, the pictures' names, the buttons' press actions, and the line and its speaker as
+the reading page's own name and description.
 """
 
 import os
 import pathlib
-import re
 import subprocess
 import sys
 import tempfile
-import time
-import xml.etree.ElementTree as ElementTree
 
-ROOT = pathlib.Path(__file__).resolve().parents[2]
-sys.path.insert(0, str(ROOT / "tools"))
-import storycheck  # noqa: E402
+from readeraccess import (STARTUP, caption, expect, focus_reader_window, speaker_names,
+                          story_captions, story_lines, stop_process, ui_string, wait_for)
 
-STARTUP = 20.0  # seconds for the program to appear, on a busy machine and under the sanitizers
 REACTION = 2.0  # seconds a reader may wait for a page to change
 
 
-def expect(ok, message):
-    if not ok:
-        raise AssertionError(message)
-
-
-def wait_for(condition, timeout):
-    end = time.monotonic() + timeout
-    while not condition():
-        if time.monotonic() > end:
-            return False
-        time.sleep(0.05)
-    return True
-
-
-def caption(form, button):
-    for widget in ElementTree.parse(ROOT / form).iter("widget"):
-        if widget.get("name") == button:
-            return widget.find("./property[@name='text']/string").text
-    raise LookupError(button)
+def accessible_name(form, widget):
+    return ui_string(form, widget, "accessibleName")
 
 
 def on_show(node, pyatspi, found):
@@ -113,30 +92,38 @@ def run(program, tmp, processes):
         action.doAction(names.index("Press"))
 
     title = caption("pages/formtitle.ui", "PB_Start")
-    start_button = buttons(title, timeout=STARTUP)[title]
-    # What a window manager does for a window that opens: it gets the keyboard.
-    subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^MainWindow$", "windowfocus"],
-                   env=env, timeout=10, check=True)
-    press(start_button)
-    stories = [caption("pages/formcontents.ui", b) for b in ("PB_Ruvello", "PB_Novel", "PB_Sorinda")]
-    press(buttons(*stories)[stories[0]])
+    on_title = buttons(title, timeout=STARTUP)
+    # The window's name is its title, which a translation of the title carries along.
+    expect(("frame", "MainWindow") in [(a.getRoleName(), a.name) for a in apps[0]],
+           "the window's accessible name is not its title")
+    pictures = {"pages/formtitle.ui": "label_2", "pages/formcontents.ui": "label"}
 
-    names = dict(re.findall(r'(\w+)Name\[\] = "(.*)";',
-                            (ROOT / "scenario" / "speakernames.cpp").read_text(encoding="utf-8")))
+    def picture_shown(form):
+        name = accessible_name(form, pictures[form])
+        shows(lambda rows: ("image", name) in [r[:2] for r in rows],
+              f"the picture of {form} named {name!r}")
+
+    picture_shown("pages/formtitle.ui")
+    expect(focus_reader_window(env), "the window did not take the keyboard")
+    press(on_title[title])
+    stories = story_captions()
+    on_contents = buttons(*stories)
+    picture_shown("pages/formcontents.ui")
+    press(on_contents[stories[0]])
+
+    names = speaker_names()
     speakers = {1: "", 2: names["bride"], 3: names["wolf"]}
-    records = storycheck.read_script("ruvello", [])
+    records = story_lines("ruvello")
     next_caption = caption("novel/formnovel.ui", "PB_Page")
 
-    # The first lines hold the bride, the narrator and the wolf; the space bar
-    # and the button's action take turns.
-    for i in range(4):
-        line, speaker = records[i]["text"], speakers[records[i]["ints"][1]]
+    # The page names its line and describes it with its speaker, the bride's and
+    # then the narrator's; "Next" has the focus and its action turns the page.
+    for i in range(2):
+        line, speaker = records[i][0], speakers[records[i][1]]
         on_page = shows(lambda rows: any(r[1:3] == (line, speaker) for r in rows)
                         and ("push button", next_caption, "", True) in rows,
                         f"{line!r} by {speaker!r}, and {next_caption!r} with the focus")
-        if i % 2 == 0:
-            subprocess.run(["xdotool", "key", "space"], env=env, timeout=10, check=True)
-        elif i < 3:
+        if i == 0:
             press(on_page[next_caption])
     return 0
 
@@ -152,12 +139,7 @@ def main():
             return 1
         finally:
             for process in reversed(processes):
-                process.terminate()
-                try:
-                    process.wait(5)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-                    process.wait()
+                stop_process(process)
 
 
 if __name__ == "__main__":
