@@ -5,6 +5,7 @@
 captions and names the forms give their widgets, the speakers' names and the story lines as the
 sources spell them, and giving the reader's window the keyboard."""
 
+import os
 import pathlib
 import re
 import subprocess
@@ -62,9 +63,50 @@ def story_lines(story):
     return [(r["text"], r["ints"][1]) for r in storycheck.read_script(story, [])]
 
 
+# The window's title and the page button's caption for the language the test runs in: the
+# program has a Japanese catalog, and keeps the forms' own words in any other language.
+JAPANESE = {"MainWindow": "花嫁とおおかみ", "Next": "つぎへ"}
+
+
+def in_readers_language(text):
+    languages = os.environ.get("LANGUAGE") or os.environ.get("LC_ALL") or \
+        os.environ.get("LC_MESSAGES") or os.environ.get("LANG") or ""
+    return JAPANESE.get(text, text) if languages.startswith("ja") else text
+
+
+def private_desktop(tmp, cleanups):
+    """An X server, a PulseAudio null sink and a session bus of the test's own, with the
+    screen-reader switch on; returns the environment every later process runs in."""
+    env = dict(os.environ, HOME=tmp, GSETTINGS_BACKEND="memory",
+               XDG_CONFIG_HOME=os.path.join(tmp, "config"), XDG_DATA_HOME=os.path.join(tmp, "data"),
+               XDG_CACHE_HOME=os.path.join(tmp, "cache"))
+    for name in ("WAYLAND_DISPLAY", "XAUTHORITY", "AT_SPI_BUS_ADDRESS", "PULSE_SERVER",
+                 "QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "SPEECHD_ADDRESS"):
+        env.pop(name, None)
+    session = subprocess.Popen([str(ROOT / "tests" / "support" / "private-session.sh"), "run",
+                                "--display", "--sound", "--bus", os.path.join(tmp, "session")],
+                               env=env, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, text=True)
+    cleanups.append(lambda: (stop_process(session), session.stdout.close()))
+    for line in session.stdout:
+        if line.strip() == "READY":
+            break
+        name, _, value = line.strip().partition("=")
+        env[name] = value
+    expect("DBUS_SESSION_BUS_ADDRESS" in env, "the private X, sound and bus servers did not start")
+
+    from gi.repository import Gio, GLib
+    Gio.DBusConnection.new_for_address_sync(
+        env["DBUS_SESSION_BUS_ADDRESS"], Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
+        | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None).call_sync(
+        "org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
+        GLib.Variant("(ssv)", ("org.a11y.Status", "ScreenReaderEnabled", GLib.Variant("b", True))),
+        None, Gio.DBusCallFlags.NONE, 10000, None)
+    return env
+
+
 def focus_reader_window(env, timeout=STARTUP):
     """What a window manager does for a window that opens: it gets the keyboard."""
-    command = ["xdotool", "search", "--onlyvisible", "--name", "^MainWindow$", "windowfocus"]
+    command = ["xdotool", "search", "--onlyvisible", "--class", "^picturebook$", "windowfocus"]
     return wait_for(lambda: subprocess.run(command, env=env, stdout=subprocess.DEVNULL,
                                            stderr=subprocess.DEVNULL).returncode == 0, timeout)
 

@@ -16,8 +16,9 @@ import subprocess
 import sys
 import tempfile
 
-from readeraccess import (STARTUP, caption, expect, focus_reader_window, speaker_names,
-                          story_captions, story_lines, stop_process, ui_string, wait_for)
+from readeraccess import (STARTUP, caption, expect, focus_reader_window, in_readers_language,
+                          private_desktop, speaker_names, story_captions, story_lines,
+                          stop_process, ui_string, wait_for)
 
 REACTION = 2.0  # seconds a reader may wait for a page to change
 
@@ -37,33 +38,14 @@ def on_show(node, pyatspi, found):
     return found
 
 
-def run(program, tmp, processes):
-    env = dict(os.environ, XDG_RUNTIME_DIR=tmp, HOME=tmp, GSETTINGS_BACKEND="memory",
-               QT_QPA_PLATFORM="xcb")
-    for name in ("WAYLAND_DISPLAY", "XAUTHORITY", "AT_SPI_BUS_ADDRESS",
-                 "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"):
-        env.pop(name, None)
+def run(program, tmp, processes, cleanups):
+    env = private_desktop(tmp, cleanups)
+    os.environ.update(env)  # the client library reads them on first use
+    import pyatspi
 
     def start(args, **kwargs):
         processes.append(subprocess.Popen(args, env=env, stdin=subprocess.DEVNULL, **kwargs))
         return processes[-1]
-
-    xvfb = start(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-                  "-noreset"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-    env["DISPLAY"] = ":" + xvfb.stdout.readline().decode().strip()
-    expect(env["DISPLAY"][1:].isdigit(), "Xvfb did not start")
-    bus = start(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
-                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-    env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
-    expect(env["DBUS_SESSION_BUS_ADDRESS"], "the session bus did not start")
-    os.environ.update(env)  # the client library reads them on first use
-
-    from gi.repository import Gio, GLib
-    Gio.bus_get_sync(Gio.BusType.SESSION).call_sync(
-        "org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
-        GLib.Variant("(ssv)", ("org.a11y.Status", "ScreenReaderEnabled", GLib.Variant("b", True))),
-        None, Gio.DBusCallFlags.NONE, 10000, None)
-    import pyatspi
 
     with open(os.path.join(tmp, "reader.log"), "wb") as log:
         start([program], stdout=log, stderr=subprocess.STDOUT)
@@ -94,8 +76,9 @@ def run(program, tmp, processes):
     title = caption("pages/formtitle.ui", "PB_Start")
     on_title = buttons(title, timeout=STARTUP)
     # The window's name is its title, which a translation of the title carries along.
-    expect(("frame", "MainWindow") in [(a.getRoleName(), a.name) for a in apps[0]],
-           "the window's accessible name is not its title")
+    window = in_readers_language("MainWindow")
+    expect(("frame", window) in [(a.getRoleName(), a.name) for a in apps[0]],
+           f"the window's accessible name is not its title {window!r}")
     pictures = {"pages/formtitle.ui": "label_2", "pages/formcontents.ui": "label"}
 
     def picture_shown(form):
@@ -114,7 +97,7 @@ def run(program, tmp, processes):
     names = speaker_names()
     speakers = {1: "", 2: names["bride"], 3: names["wolf"]}
     records = story_lines("ruvello")
-    next_caption = caption("novel/formnovel.ui", "PB_Page")
+    next_caption = in_readers_language(caption("novel/formnovel.ui", "PB_Page"))
 
     # The page names its line and describes it with its speaker, the bride's and
     # then the narrator's; "Next" has the focus and its action turns the page.
@@ -129,10 +112,10 @@ def run(program, tmp, processes):
 
 
 def main():
-    processes = []
+    processes, cleanups = [], []
     with tempfile.TemporaryDirectory(prefix="pb-atspi-", ignore_cleanup_errors=True) as tmp:
         try:
-            return run(sys.argv[1], tmp, processes)
+            return run(sys.argv[1], tmp, processes, cleanups)
         except AssertionError as fault:
             print(f"FAIL: {fault}")
             print("The reader said:\n" + pathlib.Path(tmp, "reader.log").read_text(errors="replace"))
@@ -140,6 +123,8 @@ def main():
         finally:
             for process in reversed(processes):
                 stop_process(process)
+            for cleanup in reversed(cleanups):
+                cleanup()
 
 
 if __name__ == "__main__":

@@ -6,7 +6,8 @@
 
 Orca, speaking through speech-dispatcher and espeak-ng into a private PulseAudio null sink, on a
 private X server, session bus and accessibility bus. With real keys alone a listener goes from the
-title page to the contents and reads the bottom story to its end; what Orca says is read from its
+title page to the contents and reads the bottom story to its end, one step back and on again on
+the way; what Orca says is read from its
 debug log. Every line and the name of whoever says it must be spoken soon after the key that shows
 it, and the focus must be where the listener can hear it: on a contents button after the title
 page, and on the story's own button after the story's end.
@@ -21,53 +22,18 @@ import sys
 import tempfile
 import time
 
-from readeraccess import (ROOT, STARTUP, caption, expect, focus_reader_window, speaker_names,
-                          story_captions, story_lines, stop_process, wait_for)
+from readeraccess import (STARTUP, caption, expect, focus_reader_window, private_desktop,
+                          speaker_names, story_captions, story_lines, stop_process, wait_for)
 
 HEARD = 1.5  # seconds a listener may wait, after a key, to hear what it brought
-
-
-def start_private_desktop(tmp, start, cleanups):
-    """Xvfb, a session bus with the screen-reader switch on, and a PulseAudio null sink.
-
-    Returns the environment every later process runs in."""
-    env = dict(os.environ, XDG_RUNTIME_DIR=tmp, HOME=tmp, GSETTINGS_BACKEND="memory",
-               XDG_CONFIG_HOME=os.path.join(tmp, "config"), XDG_DATA_HOME=os.path.join(tmp, "data"),
-               XDG_CACHE_HOME=os.path.join(tmp, "cache"), QT_QPA_PLATFORM="xcb")
-    for name in ("WAYLAND_DISPLAY", "XAUTHORITY", "AT_SPI_BUS_ADDRESS", "PULSE_SERVER",
-                 "QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "SPEECHD_ADDRESS"):
-        env.pop(name, None)
-
-    xvfb = start(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-                  "-noreset"], env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-    env["DISPLAY"] = ":" + xvfb.stdout.readline().decode().strip()
-    expect(env["DISPLAY"][1:].isdigit(), "Xvfb did not start")
-    bus = start(["dbus-daemon", "--session", "--nofork", "--print-address=1"], env,
-                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-    env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
-    expect(env["DBUS_SESSION_BUS_ADDRESS"], "the session bus did not start")
-
-    from gi.repository import Gio, GLib
-    Gio.DBusConnection.new_for_address_sync(
-        env["DBUS_SESSION_BUS_ADDRESS"], Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
-        | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None).call_sync(
-        "org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
-        GLib.Variant("(ssv)", ("org.a11y.Status", "ScreenReaderEnabled", GLib.Variant("b", True))),
-        None, Gio.DBusCallFlags.NONE, 10000, None)
-
-    pulse = os.path.join(tmp, "pulse")
-    server = str(ROOT / "tests" / "support" / "audio-server.sh")
-    subprocess.run([server, "start", pulse], env=env, timeout=15, check=True)
-    cleanups.append(lambda: subprocess.run([server, "stop", pulse], env=env, timeout=15))
-    env["PULSE_SERVER"] = "unix:" + os.path.join(pulse, "native")
-    return env
 
 
 def start_orca(tmp, env, start):
     """speech-dispatcher with espeak-ng and Orca with its debug log; returns the log's path."""
     start(["speech-dispatcher", "--run-single", "--timeout", "0", "--log-dir", tmp], env,
           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    expect(wait_for(lambda: os.path.exists(os.path.join(tmp, "speech-dispatcher", "speechd.sock")),
+    expect(wait_for(lambda: os.path.exists(
+        os.path.join(env["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")),
                     STARTUP), "speech-dispatcher did not start")
 
     log = os.path.join(tmp, "orca.log")
@@ -153,7 +119,7 @@ class Listener:
 
 
 def run(program, tmp, start, cleanups):
-    env = start_private_desktop(tmp, start, cleanups)
+    env = private_desktop(tmp, cleanups)
     listener = Listener(start_orca(tmp, env, start))
     listener.hears("Screen reader on", timeout=STARTUP)
 
@@ -179,10 +145,17 @@ def run(program, tmp, start, cleanups):
     speaker, delays = "", []
     # The first space opens the bottom story, each next one shows its next line: the
     # listener hears who speaks, if the name box shows it, and then the line.
+    heard = []
     for line, code in story_lines("sorinda"):
         speaker = speakers.get(code, speaker)
         key("space")
         delay, said = listener.hears(speaker, line)
+        heard.append((speaker, line))
+        if len(heard) == 4:
+            # A step back brings the line before again, and a step on this one.
+            for back_or_on, (was_speaker, was_line) in (("Left", heard[-2]), ("Right", heard[-1])):
+                key(back_or_on)
+                listener.hears(was_speaker, was_line)
         delays.append(delay)
         for name in names.values():
             expect(speaker == name or spoken_form(f"{name} {line}") not in said,
