@@ -13,10 +13,10 @@ class QWidget;
 
 // One line of a story as a screen reader meets it: a read-only text object
 // inside the reading page, named with the line and labelled by the name box
-// while that shows the speaker's name. The page paints the line itself, so there is no widget to
-// stand for it; the page makes a fresh one for each line it shows and gives it
-// the screen reader's focus, which screen readers speak at once. The keyboard
-// focus stays on "Next".
+// while that shows the speaker's name. The page paints the line itself, so
+// there is no widget to stand for it; the page makes a fresh one for each line
+// it shows and gives it the screen reader's focus, which screen readers speak
+// at once. The keyboard focus stays on "Next".
 class LineAccessible : public QAccessibleInterface
 {
 public:
