@@ -3,6 +3,7 @@
 
 # cmake -DMODE=<check|baseline> -DABIDW=... -DABIDIFF=... -DLIBRARY=<the .so>
 #       -DHEADERS=<public headers, |-separated> -DBASELINE=<committed .abi> -DCURRENT=<scratch .abi>
+#       -DTREES=<build and source folders, |-separated>
 #       -P abicheck.cmake
 # Describes the library's interface with abidw into CURRENT; then either
 # copies it over BASELINE (baseline) or compares BASELINE with it (check),
@@ -36,7 +37,14 @@ if(NOT result EQUAL 0)
 endif()
 
 if(MODE STREQUAL "baseline")
-    file(COPY_FILE ${CURRENT} ${BASELINE})
+    # The names of the source files are written relative to the build and the
+    # source folders, the same from any checkout; abidiff does not read them.
+    file(READ ${CURRENT} abi)
+    string(REPLACE "|" ";" trees "${TREES}")
+    foreach(tree IN LISTS trees)
+        string(REPLACE "path='${tree}" "path='" abi "${abi}")
+    endforeach()
+    file(WRITE ${BASELINE} "${abi}")
     message(STATUS "Wrote ${BASELINE}")
     return()
 endif()
