@@ -47,6 +47,13 @@ void drawLine(QPainter &p, qreal x1, qreal y, qreal x2)
     p.drawLine(QPointF(x1, y), QPointF(x2, y));
 }
 
+// A one-line text field whose top edge is at `top`, with text up to `textEnd`.
+void drawField(QPainter &p, qreal top, qreal textEnd)
+{
+    drawBox(p, QRectF(2.5, top, 27, 13), field, 2);
+    drawLine(p, 6, top + 6.5, textEnd);
+}
+
 } // namespace
 
 KitWidgetIcon::KitWidgetIcon(Kind kind)
@@ -84,16 +91,14 @@ void KitWidgetIcon::paint(QPainter *painter, const QRect &rect, QIcon::Mode mode
         drawPointer(p, QPointF(15, 15));
         break;
     case ClickToEdit:
-        drawBox(p, QRectF(2.5, 6.5, 27, 13), field, 2);
-        drawLine(p, 6, 13, 14);
+        drawField(p, 6.5, 14);
         // The text cursor a completed click puts there.
         p.setPen(QPen(ink, 1.5));
         p.drawLine(QPointF(17, 9), QPointF(17, 17));
         drawPointer(p, QPointF(18, 17));
         break;
     case ComboBox:
-        drawBox(p, QRectF(2.5, 9.5, 27, 13), field, 2);
-        drawLine(p, 6, 16, 15);
+        drawField(p, 9.5, 15);
         p.setPen(QPen(outline, 1.5));
         p.drawLine(QPointF(20.5, 10), QPointF(20.5, 22));
         p.setPen(Qt::NoPen);
