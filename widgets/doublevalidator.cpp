@@ -397,11 +397,9 @@ bool DoubleValidator::eventFilter(QObject *watched, QEvent *event)
     case QEvent::FocusIn:
         // Queued, so that the line edit has placed its cursor first.
         QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    repairDefaultTextInput(qobject_cast<QLineEdit *>(parent()), d->defaultText);
-                },
-                Qt::QueuedConnection);
+            this,
+            [this] { repairDefaultTextInput(qobject_cast<QLineEdit *>(parent()), d->defaultText); },
+            Qt::QueuedConnection);
         return false;
     case QEvent::FocusOut:
         d->commitInput(qobject_cast<QLineEdit *>(parent()));
