@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The picturebook developers
 // SPDX-License-Identifier: MIT
 
+#include <QDataStream>
 #include <QDesignerCustomWidgetCollectionInterface>
+#include <QIcon>
 #include <QPluginLoader>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -115,6 +117,17 @@ void tst_DesignerPlugin::showsEachWidgetWithItsOwnIcon()
     for (const auto *plugin : std::as_const(widgets)) {
         const QIcon icon = plugin->icon();
         QVERIFY2(!icon.isNull(), qPrintable(plugin->name()));
+        // Designer shows its generic icon instead of one with no pixmaps of
+        // its own (one that paints itself), which also does not survive
+        // being written out and read back.
+        QVERIFY2(!icon.availableSizes().isEmpty(), qPrintable(plugin->name()));
+        QByteArray saved;
+        QDataStream out(&saved, QIODevice::WriteOnly);
+        out << icon;
+        QIcon restored;
+        QDataStream in(saved);
+        in >> restored;
+        QCOMPARE(restored.availableSizes(), icon.availableSizes());
         const QImage picture
             = icon.pixmap(size, mode).toImage().convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(picture.size(), QSize(size, size));

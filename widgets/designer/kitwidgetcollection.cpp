@@ -42,12 +42,12 @@ template<typename Widget> KitWidgetPlugin::Factory factory()
 KitWidgetCollection::KitWidgetCollection(QObject *parent)
     : QObject(parent)
 {
-    const auto add = [this](const QString &name, KitWidgetIcon::Kind icon, const QString &toolTip,
-                            const QString &whatsThis, const QString &domXml,
-                            KitWidgetPlugin::Factory create) {
-        m_widgets.push_back(std::make_unique<KitWidgetPlugin>(
-            name, QIcon(new KitWidgetIcon(icon)), toolTip, whatsThis, domXml, std::move(create)));
-    };
+    const auto add
+        = [this](const QString &name, KitWidgetIcon::Kind icon, const QString &toolTip,
+                 const QString &whatsThis, const QString &domXml, KitWidgetPlugin::Factory create) {
+              m_widgets.push_back(std::make_unique<KitWidgetPlugin>(
+                  name, KitWidgetIcon::icon(icon), toolTip, whatsThis, domXml, std::move(create)));
+          };
 
     add(QStringLiteral("PushButton"), KitWidgetIcon::PushButton,
         tr("Push button carrying brushes for its faces"),

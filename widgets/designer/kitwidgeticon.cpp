@@ -8,11 +8,10 @@
 
 namespace {
 
-// Drawn on a 32 × 32 grid, scaled to the size asked for.
+// Drawn on a 32 × 32 grid, scaled to each pixmap's size.
 constexpr qreal grid = 32;
 
 const QColor outline(0x34, 0x40, 0x50);
-const QColor face(0xe9, 0xee, 0xf3);
 const QColor field(Qt::white);
 // The brushes the styled buttons carry, shown as their coloured faces.
 const QColor brushFace(0xf0, 0xa8, 0x3c);
@@ -54,26 +53,11 @@ void drawField(QPainter &p, qreal top, qreal textEnd)
     drawLine(p, 6, top + 6.5, textEnd);
 }
 
-} // namespace
-
-KitWidgetIcon::KitWidgetIcon(Kind kind)
-    : m_kind(kind)
+// Draws the picture of `kind` on the grid.
+void drawIcon(QPainter &p, KitWidgetIcon::Kind kind)
 {
-}
-
-void KitWidgetIcon::paint(QPainter *painter, const QRect &rect, QIcon::Mode mode,
-                          QIcon::State state)
-{
-    Q_UNUSED(state);
-    QPainter &p = *painter;
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.translate(rect.topLeft());
-    p.scale(rect.width() / grid, rect.height() / grid);
-    if (mode == QIcon::Disabled)
-        p.setOpacity(0.4);
-
-    switch (m_kind) {
+    using namespace KitWidgetIcon;
+    switch (kind) {
     case PushButton:
         drawBox(p, QRectF(2.5, 8.5, 27, 15), brushFace, 4);
         drawLine(p, 10, 16, 22);
@@ -106,21 +90,22 @@ void KitWidgetIcon::paint(QPainter *painter, const QRect &rect, QIcon::Mode mode
         p.drawPolygon(QPolygonF({ QPointF(22.5, 14), QPointF(27.5, 14), QPointF(25, 18) }));
         break;
     }
-    p.restore();
 }
 
-// QIconEngine's own pixmap is not cleared before it is painted.
-QPixmap KitWidgetIcon::pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state)
-{
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
+} // namespace
 
-    QPainter painter(&pixmap);
-    paint(&painter, QRect(QPoint(0, 0), size), mode, state);
-    return pixmap;
-}
-
-QIconEngine *KitWidgetIcon::clone() const
+QIcon KitWidgetIcon::icon(Kind kind)
 {
-    return new KitWidgetIcon(m_kind);
+    QIcon icon;
+    for (const int size : { 16, 22, 24, 32, 48, 64 }) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size / grid, size / grid);
+        drawIcon(p, kind);
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }

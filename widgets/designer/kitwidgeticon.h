@@ -3,22 +3,16 @@
 
 #pragma once
 
-#include <QIconEngine>
+#include <QIcon>
 
-// The widget box icon of one kit widget, drawn as a small picture of the
-// widget itself, so that it is sharp at every size and pixel density and
-// needs no image format plugin.
-class KitWidgetIcon : public QIconEngine
-{
-public:
-    enum Kind { PushButton, ToolButton, ClickableLabel, ClickToEdit, ComboBox };
+// The widget box icons of the kit widgets, each a small drawing of the widget.
+// They are painted into pixmaps at the sizes Designer shows: Designer takes
+// only an icon with pixmaps of its own, and shows its generic icon for one
+// that would paint itself at any size.
+namespace KitWidgetIcon {
 
-    explicit KitWidgetIcon(Kind kind);
+enum Kind { PushButton, ToolButton, ClickableLabel, ClickToEdit, ComboBox };
 
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override;
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override;
-    QIconEngine *clone() const override;
+QIcon icon(Kind kind);
 
-private:
-    Kind m_kind;
-};
+} // namespace KitWidgetIcon
