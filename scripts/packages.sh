@@ -25,8 +25,8 @@ PICTUREBOOK_TEST_PACKAGES="python3 xvfb xauth xdotool x11-utils imagemagick puls
 PICTUREBOOK_KIT_PACKAGES="qt6-tools-dev doxygen"
 # Packing the .debs: the reader's manual page, the copyright file and
 # changelog, dpkg-shlibdeps (with file) naming each package's libraries, and
-# the checks of the licences and of the packages.
-PICTUREBOOK_PACKAGING_PACKAGES="python3 scdoc dpkg-dev file reuse lintian"
+# the checks of the licences, of the packages and of the shared kit's ABI.
+PICTUREBOOK_PACKAGING_PACKAGES="python3 scdoc dpkg-dev file reuse lintian abigail-tools"
 
 picturebook_install_packages()
 {

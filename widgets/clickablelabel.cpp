@@ -9,6 +9,10 @@ class ClickableLabelPrivate
 {
 public:
     int value = 0;
+    // A left press that began inside the label has not ended yet, and
+    // whether the pointer is inside the label now.
+    bool pressedInside = false;
+    bool pointerInside = false;
 };
 
 /*!
@@ -59,8 +63,6 @@ public:
 /*! Constructs an empty label with the given \a parent and window flags \a f. */
 ClickableLabel::ClickableLabel(QWidget *parent, Qt::WindowFlags f)
     : QLabel(parent, f)
-    , pressedInside(false)
-    , pointerInside(false)
     , d(std::make_unique<ClickableLabelPrivate>())
 {
 }
@@ -71,8 +73,6 @@ ClickableLabel::ClickableLabel(QWidget *parent, Qt::WindowFlags f)
 */
 ClickableLabel::ClickableLabel(const QString &text, QWidget *parent, Qt::WindowFlags f)
     : QLabel(text, parent, f)
-    , pressedInside(false)
-    , pointerInside(false)
     , d(std::make_unique<ClickableLabelPrivate>())
 {
 }
@@ -109,8 +109,8 @@ bool ClickableLabel::hitLabel(const QPoint &pos) const
 void ClickableLabel::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && hitLabel(event->position().toPoint())) {
-        pressedInside = true;
-        pointerInside = true;
+        d->pressedInside = true;
+        d->pointerInside = true;
         emit pressed(d->value);
     }
     QLabel::mousePressEvent(event);
@@ -122,10 +122,10 @@ void ClickableLabel::mousePressEvent(QMouseEvent *event)
 */
 void ClickableLabel::mouseMoveEvent(QMouseEvent *event)
 {
-    if (pressedInside) {
+    if (d->pressedInside) {
         const bool inside = hitLabel(event->position().toPoint());
-        if (inside != pointerInside) {
-            pointerInside = inside;
+        if (inside != d->pointerInside) {
+            d->pointerInside = inside;
             if (inside)
                 emit pressed(d->value);
             else
@@ -141,15 +141,15 @@ void ClickableLabel::mouseMoveEvent(QMouseEvent *event)
 */
 void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (pressedInside && event->button() == Qt::LeftButton) {
+    if (d->pressedInside && event->button() == Qt::LeftButton) {
         // A release outside says nothing: the move that left the label has
         // already reported the release of this press.
         if (hitLabel(event->position().toPoint())) {
             emit released(d->value);
             emit clicked(d->value);
         }
-        pressedInside = false;
-        pointerInside = false;
+        d->pressedInside = false;
+        d->pointerInside = false;
     }
     QLabel::mouseReleaseEvent(event);
 }

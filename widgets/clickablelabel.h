@@ -45,7 +45,5 @@ protected:
     virtual bool hitLabel(const QPoint &pos) const;
 
 private:
-    bool pressedInside;
-    bool pointerInside;
     std::unique_ptr<ClickableLabelPrivate> const d;
 };

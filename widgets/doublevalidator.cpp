@@ -31,7 +31,81 @@ bool hasLeadingZero(const QString &text)
             .hasMatch();
 }
 
+// The validator watches the line edit it belongs to.
+void attachToParent(DoubleValidator *validator)
+{
+    if (auto *lineEdit = qobject_cast<QLineEdit *>(validator->parent()))
+        lineEdit->installEventFilter(validator);
+    else
+        qWarning() << notALineEdit;
+}
+
+// Puts the cursor behind the placeholder.
+void repairDefaultTextInput(QLineEdit *lineEdit, const QString &defaultText)
+{
+    if (lineEdit && lineEdit->text() == defaultText) {
+        lineEdit->selectAll();
+        lineEdit->deselect();
+    }
+}
+
 } // namespace
+
+class DoubleValidatorPrivate
+{
+public:
+    DoubleValidatorPrivate(double bottom, double top, int decimals)
+        : bottom(bottom)
+        , top(top)
+        , decimals(decimals)
+    {
+    }
+
+    QString formatValue(double value) const;
+    bool fractionDigitsFit(const QString &text) const;
+    void commitInput(QLineEdit *lineEdit) const;
+
+    double bottom;
+    double top;
+    int decimals;
+    QString defaultText = initialDefaultText();
+    bool eraseKeyPressed = false;
+    // The text as it was when the key press being handled arrived; null
+    // outside a key press.
+    QString previousText;
+};
+
+QString DoubleValidatorPrivate::formatValue(double value) const
+{
+    return QStringLiteral("%1").arg(value, 0, 'f', decimals, QLatin1Char(' '));
+}
+
+bool DoubleValidatorPrivate::fractionDigitsFit(const QString &text) const
+{
+    const qsizetype point = text.indexOf(QLatin1Char('.'));
+    if (point < 0)
+        return true;
+    if (decimals == 0)
+        return false;
+    return text.size() - point - 1 <= decimals;
+}
+
+void DoubleValidatorPrivate::commitInput(QLineEdit *lineEdit) const
+{
+    if (!lineEdit)
+        return;
+    bool ok = false;
+    const double v = lineEdit->text().toDouble(&ok);
+    if (ok && std::isfinite(v) && bottom <= v && v <= top) {
+        // Rounding to `decimals` digits can step over a bound (1.2345 with
+        // three decimals is 1.234); such a number has no text in the range.
+        const QString text = formatValue(v);
+        const double written = text.toDouble();
+        lineEdit->setText(bottom <= written && written <= top ? text : defaultText);
+    } else {
+        lineEdit->setText(defaultText);
+    }
+}
 
 /*!
     \class DoubleValidator widgets/doublevalidator.h
@@ -95,12 +169,10 @@ bool hasLeadingZero(const QString &text)
 */
 DoubleValidator::DoubleValidator(QObject *parent)
     : QValidator(parent)
-    , m_bottom(-std::numeric_limits<double>::infinity())
-    , m_top(std::numeric_limits<double>::infinity())
-    , m_decimals(3)
-    , m_defaultText(initialDefaultText())
+    , d(std::make_unique<DoubleValidatorPrivate>(-std::numeric_limits<double>::infinity(),
+                                                 std::numeric_limits<double>::infinity(), 3))
 {
-    attachToParent();
+    attachToParent(this);
 }
 
 /*!
@@ -110,23 +182,12 @@ DoubleValidator::DoubleValidator(QObject *parent)
 */
 DoubleValidator::DoubleValidator(double bottom, double top, int decimals, QObject *parent)
     : QValidator(parent)
-    , m_bottom(bottom)
-    , m_top(top)
-    , m_decimals(decimals)
-    , m_defaultText(initialDefaultText())
+    , d(std::make_unique<DoubleValidatorPrivate>(bottom, top, decimals))
 {
-    attachToParent();
+    attachToParent(this);
 }
 
 DoubleValidator::~DoubleValidator() = default;
-
-void DoubleValidator::attachToParent()
-{
-    if (auto *lineEdit = qobject_cast<QLineEdit *>(parent()))
-        lineEdit->installEventFilter(this);
-    else
-        qWarning() << notALineEdit;
-}
 
 /*!
     Sets the range to \a bottom to \a top and the number of decimals to
@@ -140,10 +201,10 @@ void DoubleValidator::setRange(double bottom, double top, int decimals)
         qWarning() << "DoubleValidator: Bottom is bigger than top" << bottom << top;
         return;
     }
-    m_bottom = bottom;
-    m_top = top;
+    d->bottom = bottom;
+    d->top = top;
     if (decimals >= 0)
-        m_decimals = decimals;
+        d->decimals = decimals;
     else
         qWarning() << "DoubleValidator: Ignore negative decimals" << decimals;
 }
@@ -151,27 +212,27 @@ void DoubleValidator::setRange(double bottom, double top, int decimals)
 /*! Sets the \ref bottom property to \a value. */
 void DoubleValidator::setBottom(double value)
 {
-    if (!(value <= m_top)) {
+    if (!(value <= d->top)) {
         qWarning() << "DoubleValidator: Bottom is bigger than top." << value;
         return;
     }
-    setRange(value, m_top, m_decimals);
+    setRange(value, d->top, d->decimals);
 }
 
 /*! Sets the \ref top property to \a value. */
 void DoubleValidator::setTop(double value)
 {
-    if (!(value >= m_bottom)) {
+    if (!(value >= d->bottom)) {
         qWarning() << "DoubleValidator: Top is smaller than top." << value;
         return;
     }
-    setRange(m_bottom, value, m_decimals);
+    setRange(d->bottom, value, d->decimals);
 }
 
 /*! Sets the \ref decimals property to \a value. */
 void DoubleValidator::setDecimals(int value)
 {
-    setRange(m_bottom, m_top, value);
+    setRange(d->bottom, d->top, value);
 }
 
 /*! Sets the \ref defaultText property to \a text. */
@@ -183,46 +244,31 @@ void DoubleValidator::setDefaultText(const QString &text)
             return;
         }
     }
-    m_defaultText = text;
+    d->defaultText = text;
 }
 
 /*! Returns the \ref bottom property. */
 double DoubleValidator::bottom() const
 {
-    return m_bottom;
+    return d->bottom;
 }
 
 /*! Returns the \ref top property. */
 double DoubleValidator::top() const
 {
-    return m_top;
+    return d->top;
 }
 
 /*! Returns the \ref decimals property. */
 int DoubleValidator::decimals() const
 {
-    return m_decimals;
+    return d->decimals;
 }
 
 /*! Returns the \ref defaultText property. */
 QString DoubleValidator::defaultText() const
 {
-    return m_defaultText;
-}
-
-QString DoubleValidator::formatValue(double value) const
-{
-    return QStringLiteral("%1").arg(value, 0, 'f', m_decimals, QLatin1Char(' '));
-}
-
-bool DoubleValidator::fractionDigitsFit(const QString &text) const
-{
-    const qsizetype point = text.indexOf(QLatin1Char('.'));
-    if (point < 0)
-        return true;
-    if (m_decimals == 0)
-        return false;
-    return text.size() - point - 1 <= m_decimals;
+    return d->defaultText;
 }
 
 /*!
@@ -241,10 +287,10 @@ QValidator::State DoubleValidator::validate(QString &input, int &pos) const
         qWarning() << notALineEdit;
         return Invalid;
     }
-    if (input == m_defaultText)
+    if (input == d->defaultText)
         return Acceptable;
     // One erase key on the placeholder erases all of it.
-    if (m_previousText == m_defaultText && m_eraseKeyPressed) {
+    if (d->previousText == d->defaultText && d->eraseKeyPressed) {
         input = QString();
         return Acceptable;
     }
@@ -256,11 +302,11 @@ QValidator::State DoubleValidator::validate(QString &input, int &pos) const
     // A key typed while the placeholder was shown lands before or behind it;
     // what counts is the typed text alone.
     QString s = input;
-    if (m_previousText == m_defaultText) {
-        if (input.startsWith(m_defaultText))
-            s = input.mid(m_defaultText.size());
-        else if (input.endsWith(m_defaultText))
-            s = input.left(input.size() - m_defaultText.size());
+    if (d->previousText == d->defaultText) {
+        if (input.startsWith(d->defaultText))
+            s = input.mid(d->defaultText.size());
+        else if (input.endsWith(d->defaultText))
+            s = input.left(input.size() - d->defaultText.size());
     }
 
     const auto accept = [&input, &s] {
@@ -271,7 +317,7 @@ QValidator::State DoubleValidator::validate(QString &input, int &pos) const
     if (s.isEmpty())
         return Acceptable;
     if (s == QLatin1String("-"))
-        return m_bottom < 0 ? accept() : Invalid;
+        return d->bottom < 0 ? accept() : Invalid;
     if (s.startsWith(QLatin1Char('.')) || s.startsWith(QLatin1String("-."))
         || hasLeadingZero(s)) {
         return Invalid;
@@ -285,50 +331,50 @@ QValidator::State DoubleValidator::validate(QString &input, int &pos) const
     if (!ok || !std::isfinite(v))
         return Invalid;
 
-    if (m_bottom <= v && v <= m_top)
-        return fractionDigitsFit(s) ? accept() : Invalid;
+    if (d->bottom <= v && v <= d->top)
+        return d->fractionDigitsFit(s) ? accept() : Invalid;
 
     // Out of range: can more digits still bring the value into it, or is s
     // the beginning of the nearer bound's own text?
     if (v >= 1) {
-        for (double m = v; m <= m_top; m *= 10) {
-            if (m >= m_bottom)
+        for (double m = v; m <= d->top; m *= 10) {
+            if (m >= d->bottom)
                 return accept();
             // Ten times infinity is infinity again; a NaN bottom is never met.
             if (std::isinf(m))
                 break;
         }
-        return formatValue(m_bottom).startsWith(s) ? accept() : Invalid;
+        return d->formatValue(d->bottom).startsWith(s) ? accept() : Invalid;
     }
     if (v > 0) {
-        if (v > m_top)
+        if (v > d->top)
             return Invalid;
-        return formatValue(m_bottom).startsWith(s) ? accept() : Invalid;
+        return d->formatValue(d->bottom).startsWith(s) ? accept() : Invalid;
     }
     if (v <= -1) {
-        for (double m = v; m >= m_bottom; m *= 10) {
-            if (m <= m_top)
+        for (double m = v; m >= d->bottom; m *= 10) {
+            if (m <= d->top)
                 return accept();
             if (std::isinf(m))
                 break;
         }
-        return formatValue(m_top).startsWith(s) ? accept() : Invalid;
+        return d->formatValue(d->top).startsWith(s) ? accept() : Invalid;
     }
     if (v < 0) {
-        if (v < m_bottom)
+        if (v < d->bottom)
             return Invalid;
-        return formatValue(m_top).startsWith(s) ? accept() : Invalid;
+        return d->formatValue(d->top).startsWith(s) ? accept() : Invalid;
     }
 
     if (s == QLatin1String("0") || s == QLatin1String("0.")) {
-        if (m_top < 0)
+        if (d->top < 0)
             return Invalid;
-        return m_bottom < 1 ? accept() : Invalid;
+        return d->bottom < 1 ? accept() : Invalid;
     }
     if (s == QLatin1String("-0") || s == QLatin1String("-0.")) {
-        if (m_bottom >= 0)
+        if (d->bottom >= 0)
             return Invalid;
-        return m_top > -1 ? accept() : Invalid;
+        return d->top > -1 ? accept() : Invalid;
     }
     // More zeros after the point can still lead to a number in range.
     return accept();
@@ -343,18 +389,20 @@ QValidator::State DoubleValidator::validate(QString &input, int &pos) const
 */
 bool DoubleValidator::eventFilter(QObject *watched, QEvent *event)
 {
-    m_eraseKeyPressed = false;
-    m_previousText = QString();
+    d->eraseKeyPressed = false;
+    d->previousText = QString();
 
     switch (event->type()) {
     case QEvent::MouseButtonRelease:
     case QEvent::FocusIn:
         // Queued, so that the line edit has placed its cursor first.
-        QMetaObject::invokeMethod(this, &DoubleValidator::repairDefaultTextInput,
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this] { repairDefaultTextInput(qobject_cast<QLineEdit *>(parent()), d->defaultText); },
+            Qt::QueuedConnection);
         return false;
     case QEvent::FocusOut:
-        commitInput();
+        d->commitInput(qobject_cast<QLineEdit *>(parent()));
         return false;
     case QEvent::KeyPress:
         break;
@@ -367,51 +415,24 @@ bool DoubleValidator::eventFilter(QObject *watched, QEvent *event)
         qWarning() << notALineEdit;
         return false;
     }
-    m_previousText = lineEdit->text();
+    d->previousText = lineEdit->text();
 
     switch (static_cast<QKeyEvent *>(event)->key()) {
     case Qt::Key_Backspace:
     case Qt::Key_Delete:
-        m_eraseKeyPressed = true;
+        d->eraseKeyPressed = true;
         return false;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        commitInput();
+        d->commitInput(qobject_cast<QLineEdit *>(parent()));
         return false;
     case Qt::Key_Left:
     case Qt::Key_Up:
     case Qt::Key_Right:
     case Qt::Key_Down:
         // Keep the cursor from walking into the placeholder.
-        return lineEdit->text() == m_defaultText;
+        return lineEdit->text() == d->defaultText;
     default:
         return false;
-    }
-}
-
-void DoubleValidator::commitInput()
-{
-    auto *lineEdit = qobject_cast<QLineEdit *>(parent());
-    if (!lineEdit)
-        return;
-    bool ok = false;
-    const double v = lineEdit->text().toDouble(&ok);
-    if (ok && std::isfinite(v) && m_bottom <= v && v <= m_top) {
-        // Rounding to `decimals` digits can step over a bound (1.2345 with
-        // three decimals is 1.234); such a number has no text in the range.
-        const QString text = formatValue(v);
-        const double written = text.toDouble();
-        lineEdit->setText(m_bottom <= written && written <= m_top ? text : m_defaultText);
-    } else {
-        lineEdit->setText(m_defaultText);
-    }
-}
-
-void DoubleValidator::repairDefaultTextInput()
-{
-    auto *lineEdit = qobject_cast<QLineEdit *>(parent());
-    if (lineEdit && lineEdit->text() == m_defaultText) {
-        lineEdit->selectAll();
-        lineEdit->deselect();
     }
 }

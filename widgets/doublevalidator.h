@@ -8,6 +8,10 @@
 #include <QString>
 #include <QValidator>
 
+#include <memory>
+
+class DoubleValidatorPrivate;
+
 // Restricts the QLineEdit it is created in to one decimal number between
 // bottom and top with at most `decimals` digits after the point, while
 // letting the user type every beginning of such a number. When the field
@@ -49,21 +53,6 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override;
     State validate(QString &input, int &pos) const override;
 
-private slots:
-    void repairDefaultTextInput();
-
 private:
-    void attachToParent();
-    QString formatValue(double value) const;
-    bool fractionDigitsFit(const QString &text) const;
-    void commitInput();
-
-    double m_bottom;
-    double m_top;
-    int m_decimals;
-    QString m_defaultText;
-    bool m_eraseKeyPressed = false;
-    // The text as it was when the key press being handled arrived; null
-    // outside a key press.
-    QString m_previousText;
+    std::unique_ptr<DoubleValidatorPrivate> const d;
 };

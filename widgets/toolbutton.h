@@ -29,6 +29,10 @@ public:
     explicit ToolButton(QWidget *parent = nullptr);
     ~ToolButton() override;
 
+    /*! \name Brushes */
+    /*! @{ */
+    //! Each getter returns the brush property of its name; each setter sets it
+    //! and repaints the button when the brush differs from the current one.
     const QBrush &activeRaisedBrush() const;
     const QBrush &activeSunkenBrush() const;
     const QBrush &disabledRaisedBrush() const;
@@ -40,9 +44,8 @@ public:
     void setDisabledRaisedBrush(const QBrush &brush);
     void setDisabledSunkenBrush(const QBrush &brush);
     void setFocusFrameBrush(const QBrush &brush);
+    /*! @} */
 
 private:
-    void storeBrush(QBrush &stored, const QBrush &brush);
-
     std::unique_ptr<ToolButtonPrivate> const d;
 };

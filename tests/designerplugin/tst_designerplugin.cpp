@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The picturebook developers
 // SPDX-License-Identifier: MIT
 
+#include <QDataStream>
 #include <QDesignerCustomWidgetCollectionInterface>
+#include <QIcon>
 #include <QPluginLoader>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -14,6 +16,8 @@ private slots:
     void initTestCase();
     void createsWidgetWithItsProperties_data();
     void createsWidgetWithItsProperties();
+    void showsEachWidgetWithItsOwnIcon_data();
+    void showsEachWidgetWithItsOwnIcon();
 
 private:
     QDesignerCustomWidgetInterface *widgetNamed(const QString &name) const;
@@ -90,6 +94,54 @@ void tst_DesignerPlugin::createsWidgetWithItsProperties()
         // Declared properties only: a dynamic one would round-trip anything.
         QVERIFY(widget->setProperty(property, value));
         QCOMPARE(widget->property(property), value);
+    }
+}
+
+void tst_DesignerPlugin::showsEachWidgetWithItsOwnIcon_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QIcon::Mode>("mode");
+
+    // The widget box's small and large icons, and a form's disabled entry.
+    QTest::newRow("16") << 16 << QIcon::Normal;
+    QTest::newRow("22") << 22 << QIcon::Normal;
+    QTest::newRow("32 disabled") << 32 << QIcon::Disabled;
+}
+
+void tst_DesignerPlugin::showsEachWidgetWithItsOwnIcon()
+{
+    QFETCH(int, size);
+    QFETCH(QIcon::Mode, mode);
+
+    QList<QImage> pictures;
+    for (const auto *plugin : std::as_const(widgets)) {
+        const QIcon icon = plugin->icon();
+        QVERIFY2(!icon.isNull(), qPrintable(plugin->name()));
+        // Designer shows its generic icon instead of one with no pixmaps of
+        // its own (one that paints itself), which also does not survive
+        // being written out and read back.
+        QVERIFY2(!icon.availableSizes().isEmpty(), qPrintable(plugin->name()));
+        QByteArray saved;
+        QDataStream out(&saved, QIODevice::WriteOnly);
+        out << icon;
+        QIcon restored;
+        QDataStream in(saved);
+        in >> restored;
+        QCOMPARE(restored.availableSizes(), icon.availableSizes());
+        const QImage picture
+            = icon.pixmap(size, mode).toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(picture.size(), QSize(size, size));
+        // A picture on a clear ground: the corners show the widget box through.
+        for (const QPoint corner : { QPoint(0, 0), QPoint(size - 1, size - 1) })
+            QCOMPARE(qAlpha(picture.pixel(corner)), 0);
+        int drawn = 0;
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x)
+                drawn += qAlpha(picture.pixel(x, y)) > 0 ? 1 : 0;
+        }
+        QVERIFY2(drawn > size * size / 10, qPrintable(plugin->name()));
+        QVERIFY2(!pictures.contains(picture), qPrintable(plugin->name() + " looks like another"));
+        pictures.append(picture);
     }
 }
 

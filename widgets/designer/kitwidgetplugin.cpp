@@ -3,11 +3,10 @@
 
 #include "kitwidgetplugin.h"
 
-#include <QIcon>
-
-KitWidgetPlugin::KitWidgetPlugin(const QString &name, const QString &toolTip,
+KitWidgetPlugin::KitWidgetPlugin(const QString &name, const QIcon &icon, const QString &toolTip,
                                  const QString &whatsThis, const QString &domXml, Factory factory)
     : m_name(name)
+    , m_icon(icon)
     , m_toolTip(toolTip)
     , m_whatsThis(whatsThis)
     , m_domXml(domXml)
@@ -42,10 +41,9 @@ QString KitWidgetPlugin::includeFile() const
     return QStringLiteral("widgets/%1.h").arg(m_name.toLower());
 }
 
-// Designer shows its generic custom-widget icon.
 QIcon KitWidgetPlugin::icon() const
 {
-    return QIcon();
+    return m_icon;
 }
 
 bool KitWidgetPlugin::isContainer() const

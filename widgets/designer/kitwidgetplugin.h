@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDesignerCustomWidgetInterface>
+#include <QIcon>
 
 #include <functional>
 
@@ -15,8 +16,8 @@ class KitWidgetPlugin : public QDesignerCustomWidgetInterface
 public:
     using Factory = std::function<QWidget *(QWidget *parent)>;
 
-    KitWidgetPlugin(const QString &name, const QString &toolTip, const QString &whatsThis,
-                    const QString &domXml, Factory factory);
+    KitWidgetPlugin(const QString &name, const QIcon &icon, const QString &toolTip,
+                    const QString &whatsThis, const QString &domXml, Factory factory);
 
     QString name() const override;
     QString group() const override;
@@ -32,6 +33,7 @@ public:
 
 private:
     QString m_name;
+    QIcon m_icon;
     QString m_toolTip;
     QString m_whatsThis;
     QString m_domXml;
