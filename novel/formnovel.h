@@ -7,7 +7,6 @@
 
 #include <memory>
 
-class QPainter;
 class SoundPlayer;
 class Tovane;
 struct ScenarioRecord;
@@ -57,8 +56,6 @@ private slots:
     void on_PB_Page_clicked();
 
 private:
-    void drawBackground(QPainter *painter);
-
     const ScenarioRecord *currentRecord() const;
     void updateAccessibleText();
 
