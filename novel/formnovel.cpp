@@ -6,6 +6,7 @@
 
 #include "app/soundplayer.h"
 #include "novel/pagepainter.h"
+#include "pages/shownpicture.h"
 #include "scenario/cp932.h"
 #include "scenario/ruvello.h"
 #include "scenario/sorinda.h"
@@ -27,6 +28,7 @@ FormNovel::FormNovel(QWidget *parent)
     , ui(new Ui::FormNovel)
 {
     ui->setupUi(this);
+    ShownPicture::attach(ui->label, QStringLiteral(":/body/wolf/pict/wolf_body.png"));
 
     // The form keeps the figures and the sentence label for the designer's
     // sake; the page paints them itself.

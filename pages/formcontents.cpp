@@ -5,6 +5,7 @@
 #include "ui_formcontents.h"
 
 #include "app/soundplayer.h"
+#include "pages/shownpicture.h"
 
 namespace {
 constexpr int novelPage = 2;
@@ -16,6 +17,7 @@ FormContents::FormContents(QWidget *parent)
     , ui(new Ui::FormContents)
 {
     ui->setupUi(this);
+    ShownPicture::attach(ui->label, QStringLiteral(":/page/pict/page/content.png"));
 }
 
 FormContents::~FormContents()
