@@ -33,6 +33,7 @@
 // folders, where the reader's music is.
 
 #include "desktop.h"
+#include "procstatus.h"
 #include "samples.h"
 #include "pages/formcontents.h"
 #include "pages/formtitle.h"
@@ -117,20 +118,6 @@ public:
             m_process.kill();
             m_process.waitForFinished(3000);
         }
-    }
-
-    // A field of its /proc/<pid>/status in MiB (the kernel gives kB).
-    double statusMebibytes(const char *field) const
-    {
-        QFile status(QStringLiteral("/proc/%1/status").arg(pid()));
-        if (!status.open(QIODevice::ReadOnly))
-            return -1;
-        const QByteArray key = QByteArray(field) + ':';
-        for (const QByteArray &line : status.readAll().split('\n')) {
-            if (line.startsWith(key))
-                return line.mid(key.size()).trimmed().split(' ').value(0).toDouble() / 1024.0;
-        }
-        return -1;
     }
 
     // User plus system time of all its threads, in seconds.
@@ -219,7 +206,9 @@ bool takeReference(Subject &subject, MapWatch &watch, const std::vector<int> &ro
     subject.probe.rows = rowsFromTop;
     subject.probe.takeReference();
     QThread::sleep(1);
-    subject.peakResident = reader.statusMebibytes("VmHWM");
+    subject.peakResident = statusMebibytes("VmHWM", reader.pid());
+    printResidentBreakdown(reader.pid(),
+                           qPrintable(QStringLiteral("by the %1 on its first page").arg(subject.name)));
     return true;
 }
 
