@@ -70,13 +70,16 @@ void paint(QPainter *painter, const ScenarioRecord *record, const QRect &page)
 void pictures(QPainter *painter, const ScenarioRecord *record, const QRect &page)
 {
     painter->setRenderHint(QPainter::Antialiasing);
-    const QString path = record ? PageLayout::backgroundPicture(record->background) : QString();
-    const QImage background = path.isEmpty() ? QImage() : QImage(path);
-    // Without a picture the page would show whatever the window's buffer holds.
-    if (background.isNull())
-        painter->fillRect(page, Qt::black);
-    else
-        painter->drawImage(0, 0, background);
+    {
+        // Gone before the figures are decoded: one picture at a time.
+        const QString path = record ? PageLayout::backgroundPicture(record->background) : QString();
+        const QImage background = path.isEmpty() ? QImage() : QImage(path);
+        // Without a picture the page would show whatever the window's buffer holds.
+        if (background.isNull())
+            painter->fillRect(page, Qt::black);
+        else
+            painter->drawImage(0, 0, background);
+    }
     if (!record)
         return;
     for (const PageLayout::Layer &figure :
