@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/afterfirstpaint.h"
 #include "app/soundplayer.h"
 #include "novel/formnovel.h"
 #include "pages/formcontents.h"
@@ -14,6 +15,8 @@
 namespace {
 enum Page { TitlePage = 0, ContentsPage = 1, NovelPage = 2 };
 constexpr int titleTrack = 4;
+// The title music waits for the title page's first paint, or this long.
+constexpr int titleMusicLatestMs = 1000;
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -22,13 +25,19 @@ MainWindow::MainWindow(QWidget *parent)
 {
     ui->setupUi(this);
 
-    // The title music starts before any page exists.
     sound = new SoundPlayer;
-    sound->play(titleTrack);
 
     formTitle = new FormTitle(this);
     formTitle->setVisible(true);
     formTitle->sound = sound;
+    // Connecting to the sound server takes longer than painting the page, so
+    // the title music starts as soon as the title page is on the screen, not
+    // before; unless a page has chosen other music by then. (The window
+    // itself is never painted: its pages cover it.)
+    AfterFirstPaint::run(formTitle, titleMusicLatestMs, [this, unplayed = sound->source()] {
+        if (sound->source() == unplayed)
+            sound->play(titleTrack);
+    });
 
     formContents = new FormContents(this);
     formContents->close();

@@ -13,6 +13,7 @@
 //
 // Usage: bench_memory [readings]   (default 100)
 
+#include "procstatus.h"
 #include "app/fontsetup.h"
 #include "app/mainwindow.h"
 #include "novel/formnovel.h"
@@ -29,20 +30,6 @@
 #include <cstdio>
 
 namespace {
-
-// A field of /proc/self/status in megabytes (the kernel gives kB).
-double statusMegabytes(const char *field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray key = QByteArray(field) + ':';
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(key))
-            return line.mid(key.size()).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    }
-    return -1;
-}
 
 void click(QWidget *window, QPushButton *button)
 {
@@ -75,7 +62,7 @@ int main(int argc, char *argv[])
     while (!(window.windowHandle() && window.windowHandle()->isExposed()) && wait.elapsed() < 5000)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
     QApplication::processEvents();
-    const double atTitle = statusMegabytes("VmRSS");
+    const double atTitle = statusMebibytes("VmRSS");
 
     auto *start = window.findChild<QPushButton *>(QStringLiteral("PB_Start"));
     auto *contents = window.findChild<FormContents *>();
@@ -87,7 +74,7 @@ int main(int argc, char *argv[])
     // each story adds.
     QStringList steps;
     auto note = [&](const QString &step) {
-        steps << QStringLiteral("%1 %2 MB").arg(step).arg(statusMegabytes("VmRSS"), 0, 'f', 1);
+        steps << QStringLiteral("%1 %2 MiB").arg(step).arg(statusMebibytes("VmRSS"), 0, 'f', 1);
     };
     click(&window, start);
     note(QStringLiteral("contents"));
@@ -128,27 +115,27 @@ int main(int argc, char *argv[])
             return 1;
         }
         if (i == 1) {
-            afterOne = statusMegabytes("VmRSS");
-            peak = statusMegabytes("VmHWM");
+            afterOne = statusMebibytes("VmRSS");
+            peak = statusMebibytes("VmHWM");
         }
         if (i == 10)
-            afterTen = statusMegabytes("VmRSS");
+            afterTen = statusMebibytes("VmRSS");
     }
-    const double afterAll = statusMegabytes("VmRSS");
+    const double afterAll = statusMebibytes("VmRSS");
 
     std::printf("platform %s, %d complete reading(s) of the three stories in %.1f s\n",
                 qPrintable(QGuiApplication::platformName()), readings, timer.elapsed() / 1000.0);
     std::printf("first reading, resident after each step: %s\n", qPrintable(steps.join(QStringLiteral(", "))));
-    std::printf("%-34s value %7.2f MB\n", "resident at the title page", atTitle);
-    std::printf("%-34s value %7.2f MB\n", "peak resident over one reading", peak);
-    std::printf("%-34s value %7.2f MB\n", "resident after 1 reading", afterOne);
+    std::printf("%-34s value %7.2f MiB\n", "resident at the title page", atTitle);
+    std::printf("%-34s value %7.2f MiB\n", "peak resident over one reading", peak);
+    std::printf("%-34s value %7.2f MiB\n", "resident after 1 reading", afterOne);
     if (readings > 10)
-        std::printf("%-34s value %7.2f MB\n", "resident after 10 readings", afterTen);
-    std::printf("%-34s value %7.2f MB\n",
+        std::printf("%-34s value %7.2f MiB\n", "resident after 10 readings", afterTen);
+    std::printf("%-34s value %7.2f MiB\n",
                 qPrintable(QStringLiteral("resident after %1 readings").arg(readings)), afterAll);
-    std::printf("%-34s value %7.2f MB\n",
+    std::printf("%-34s value %7.2f MiB\n",
                 qPrintable(QStringLiteral("growth 1 -> %1 readings").arg(readings)),
                 afterAll - afterOne);
-    std::printf("%-34s value %7.2f MB\n", "peak resident overall", statusMegabytes("VmHWM"));
+    std::printf("%-34s value %7.2f MiB\n", "peak resident overall", statusMebibytes("VmHWM"));
     return 0;
 }

@@ -33,6 +33,7 @@
 // Needs an X display (DISPLAY), xdotool, a sound server and its parec.
 
 #include "desktop.h"
+#include "procstatus.h"
 #include "novel/formnovel.h"
 #include "pages/formcontents.h"
 #include "pages/formtitle.h"
@@ -281,60 +282,6 @@ bool readToTheEnd(const QPoint &next, int records)
     return true;
 }
 
-double statusMegabytes(qint64 pid, const char *field)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray key = QByteArray(field) + ':';
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(key))
-            return line.mid(key.size()).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    }
-    return -1;
-}
-
-// Resident memory by mapping, in MB: anonymous memory and the heap, then each
-// file, largest first.
-void printResidentBreakdown(qint64 pid)
-{
-    QFile smaps(QStringLiteral("/proc/%1/smaps").arg(pid));
-    if (!smaps.open(QIODevice::ReadOnly))
-        return;
-    QMap<QString, double> byMapping;
-    QString mapping;
-    for (const QByteArray &line : smaps.readAll().split('\n')) {
-        const QList<QByteArray> fields = line.simplified().split(' ');
-        if (fields.size() >= 5 && fields[0].contains('-') && !fields[0].endsWith(':')) {
-            mapping = fields.size() >= 6 ? QString::fromLocal8Bit(fields[5])
-                                         : QStringLiteral("[anonymous]");
-            if (mapping.startsWith(QLatin1String("/memfd:"))
-                || mapping.startsWith(QLatin1String("/dev/shm")))
-                mapping = QStringLiteral("[shared memory]");
-        } else if (fields.value(0) == "Rss:") {
-            byMapping[mapping] += fields.value(1).toDouble() / 1024.0;
-        }
-    }
-    std::vector<std::pair<double, QString>> sorted;
-    double total = 0;
-    for (auto it = byMapping.cbegin(); it != byMapping.cend(); ++it) {
-        sorted.push_back({ it.value(), it.key() });
-        total += it.value();
-    }
-    std::sort(sorted.rbegin(), sorted.rend());
-    std::printf("resident on the story's first page: %.1f MB; largest parts:\n", total);
-    double rest = total;
-    for (size_t i = 0; i < sorted.size() && i < 14; ++i) {
-        std::printf("  %6.2f MB  %s\n", sorted[i].first,
-                    qPrintable(QFileInfo(sorted[i].second).fileName().isEmpty()
-                                   ? sorted[i].second
-                                   : QFileInfo(sorted[i].second).fileName()));
-        rest -= sorted[i].first;
-    }
-    std::printf("  %6.2f MB  %zu other mappings\n", rest,
-                sorted.size() > 14 ? sorted.size() - 14 : 0);
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -460,11 +407,11 @@ int main(int argc, char *argv[])
         QThread::msleep(500);
         Desktop::click(window.topLeft() + places.stories[0]);
         QThread::sleep(2);
-        printResidentBreakdown(reader.pid());
+        printResidentBreakdown(reader.pid(), "on the story's first page");
         readToTheEnd(window.topLeft() + places.next, places.records[0]);
         QThread::msleep(500);
-        peak = statusMegabytes(reader.pid(), "VmHWM");
-        afterReading = statusMegabytes(reader.pid(), "VmRSS");
+        peak = statusMebibytes("VmHWM", reader.pid());
+        afterReading = statusMebibytes("VmRSS", reader.pid());
     }
 
     std::printf("program %s, %d run(s), %d step(s) failed (see the errors)\n", qPrintable(program),
@@ -473,7 +420,7 @@ int main(int argc, char *argv[])
     printSamples("  paplay, same file and server", paplayStartup);
     printSamples("click to tune, title playing", whilePlaying);
     printSamples("click to tune, after silence", afterSilence);
-    std::printf("%-34s value %7.2f MB\n", "peak resident, reading a story", peak);
-    std::printf("%-34s value %7.2f MB\n", "resident after the story", afterReading);
+    std::printf("%-34s value %7.2f MiB\n", "peak resident, reading a story", peak);
+    std::printf("%-34s value %7.2f MiB\n", "resident after the story", afterReading);
     return 0;
 }

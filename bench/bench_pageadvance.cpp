@@ -4,8 +4,8 @@
 // Times a page advance of the reading page: from the click on "Next" to the
 // painted page, for every record of the three stories, in a real main window.
 // The slot repaints synchronously, so the click's duration is the figure.
-// The same drawing steps are then timed one by one on the same records to
-// show where the time goes.
+// The page's drawing functions are then timed step by step on the same
+// records to show where the time goes.
 //
 // Usage: bench_pageadvance [rounds]   (default 3 rounds over all stories)
 // Runs on the offscreen platform unless DISPLAY or QT_QPA_PLATFORM say otherwise.

@@ -6,7 +6,7 @@
 // The page's own paintEvent: a FormNovel that is never shown renders each
 // record into an image with QWidget::render(), so the figure is the page's
 // paint and its child widgets, with nothing of a window system in it. Then
-// the same drawing steps are timed apart on the same records.
+// the page's drawing functions alone, step by step, on the same records.
 //
 // Usage: bench_paint [rounds]   (default 3 rounds over all records)
 

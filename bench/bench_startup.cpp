@@ -1,30 +1,39 @@
 // SPDX-FileCopyrightText: 2026 The picturebook developers
 // SPDX-License-Identifier: MIT
 
-// Start-up and idle cost of the real program, measured from outside it.
+// Start-up, memory and idle cost of the real program, measured from outside
+// it, beside the same figures of the floor: a program that only shows the
+// title picture in a window (picturebook_floor), started in turn with the
+// reader in the same run, so that a busy machine weighs on both alike.
 //
-// Start-up: from the moment the reader's process is started until its title
-// page is on the screen. A first, untimed run finds the window and takes the
-// settled title page as the reference; every timed run then starts the
-// program afresh and reads a few rows of the screen every millisecond until
-// they show exactly the reference, so a half-drawn or unpainted window does
-// not count. The screen is read from the X server, not from the program.
+// Window mapped: from starting the process until the X server maps its window
+// (told by the server itself, see MapWatch).
 //
-// The reader's CPU time (user and system, all its threads) at that moment is
-// printed beside it, in steps of the kernel's clock tick.
+// First page painted: from starting the process until its first page is on
+// the screen. An untimed run of each program takes its settled window as the
+// reference; every timed run then reads a few rows of the screen every
+// millisecond until they show exactly the reference, so a half-drawn or
+// unpainted window does not count. The screen is read from the X server, not
+// from the program. The program's CPU time (user and system, all its
+// threads) at that moment is printed beside it, in steps of the kernel's
+// clock tick.
+//
+// Peak resident: VmHWM of each program a second after its first page settled.
 //
 // Idle CPU: the program's own CPU time (user and system, all threads, from
 // /proc/<pid>/stat) over ten seconds while a page sits on the screen with
 // its music playing, first the title page, then the first page of a story
 // opened with real pointer clicks (xdotool).
 //
-// Usage: bench_startup [runs] [program]
-//   runs     timed start-ups (default 9)
+// Usage: bench_startup [runs] [program] [floor]
+//   runs     timed start-ups of each (default 9)
 //   program  the reader (default: ../picturebook beside this benchmark)
-// Needs an X display (DISPLAY) and xdotool; the program runs in its own
-// folder, where its music is.
+//   floor    the floor (default: picturebook_floor beside this benchmark)
+// Needs an X display (DISPLAY) and xdotool; the programs run in their own
+// folders, where the reader's music is.
 
 #include "desktop.h"
+#include "procstatus.h"
 #include "samples.h"
 #include "pages/formcontents.h"
 #include "pages/formtitle.h"
@@ -45,6 +54,9 @@
 #include <cstdio>
 #include <unistd.h>
 #include <vector>
+
+// Last: Xlib's macros would clash with Qt's names.
+#include "mapwatch.h"
 
 namespace {
 
@@ -160,6 +172,76 @@ double idlePercent(const Reader &reader, int seconds)
     return 100.0 * (after - before) / (clock.nsecsElapsed() / 1e9);
 }
 
+// One program measured: where its window lies, what its settled first page
+// looks like, and its figures.
+struct Subject
+{
+    Subject(const QString &name, const QString &program)
+        : name(name)
+        , program(program)
+    {
+    }
+
+    QString name;
+    QString program;
+    Probe probe;
+    double peakResident = -1;
+    std::vector<double> mapped, painted, cpu;
+};
+
+// The untimed first run: finds the window, takes its settled first page as
+// the reference and notes the peak resident size.
+bool takeReference(Subject &subject, MapWatch &watch, const std::vector<int> &rowsFromTop)
+{
+    Reader reader(subject.program);
+    QElapsedTimer clock;
+    clock.start();
+    watch.clear();
+    reader.start();
+    if (watch.waitForMap(clock, 10000) < 0)
+        return false;
+    subject.probe.window = watch.geometry();
+    if (subject.probe.window.isEmpty() || !waitUntilStill(subject.probe.window))
+        return false;
+    subject.probe.rows = rowsFromTop;
+    subject.probe.takeReference();
+    QThread::sleep(1);
+    subject.peakResident = statusMebibytes("VmHWM", reader.pid());
+    printResidentBreakdown(reader.pid(),
+                           qPrintable(QStringLiteral("by the %1 on its first page").arg(subject.name)));
+    return true;
+}
+
+bool timeOneStart(Subject &subject, MapWatch &watch, int run)
+{
+    Reader reader(subject.program);
+    QElapsedTimer clock;
+    clock.start();
+    watch.clear();
+    reader.start();
+    const qint64 mapped = watch.waitForMap(clock, 10000);
+    const qint64 painted = mapped < 0 ? -1 : waitForPage(subject.probe, clock, reader);
+    if (painted < 0) {
+        std::fprintf(stderr, "bench_startup: run %d of %s: %s\n", run,
+                     qPrintable(subject.program),
+                     !reader.running()    ? "the program ended before its first page showed"
+                             : mapped < 0 ? "no window within ten seconds"
+                                          : "the first page did not show within ten seconds");
+        return false;
+    }
+    subject.mapped.push_back(ms(mapped));
+    subject.painted.push_back(ms(painted));
+    subject.cpu.push_back(reader.cpuSeconds() * 1000.0);
+    return true;
+}
+
+QString programArgument(int argc, char *argv[], int index, const char *besideThis)
+{
+    return argc > index ? QFileInfo(QString::fromLocal8Bit(argv[index])).absoluteFilePath()
+                        : QDir(QCoreApplication::applicationDirPath())
+                                  .absoluteFilePath(QLatin1String(besideThis));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -170,11 +252,17 @@ int main(int argc, char *argv[])
         return 2;
     }
     const int runs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 9;
-    const QString program = argc > 2
-            ? QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath()
-            : QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("../picturebook"));
-    if (!QFileInfo(program).isExecutable()) {
-        std::fprintf(stderr, "bench_startup: no program at %s\n", qPrintable(program));
+    Subject reader(QStringLiteral("reader"), programArgument(argc, argv, 2, "../picturebook"));
+    Subject floor(QStringLiteral("floor"), programArgument(argc, argv, 3, "picturebook_floor"));
+    for (const Subject *subject : { &reader, &floor }) {
+        if (!QFileInfo(subject->program).isExecutable()) {
+            std::fprintf(stderr, "bench_startup: no program at %s\n", qPrintable(subject->program));
+            return 2;
+        }
+    }
+    MapWatch watch;
+    if (!watch.isValid()) {
+        std::fprintf(stderr, "bench_startup: cannot watch the X server\n");
         return 2;
     }
 
@@ -187,48 +275,36 @@ int main(int argc, char *argv[])
         storyButton = contents.findChild<QPushButton *>(QStringLiteral("PB_Novel"))->geometry().center();
     }
 
-    Probe probe;
-    {
-        Reader reader(program);
-        reader.start();
-        probe.window = Desktop::findWindow();
-        if (probe.window.isEmpty() || !waitUntilStill(probe.window)) {
-            std::fprintf(stderr, "bench_startup: the reader's window did not settle\n");
+    // Rows across the window, through the title picture and the start button.
+    const int h = 600;
+    const std::vector<int> rows { h / 8, startButton.y(), h / 2, h * 3 / 4, h - h / 8 };
+    for (Subject *subject : { &reader, &floor }) {
+        if (!takeReference(*subject, watch, rows)) {
+            std::fprintf(stderr, "bench_startup: the %s's window did not settle\n",
+                         qPrintable(subject->name));
             return 1;
         }
-        const int h = probe.window.height();
-        probe.rows = {h / 8, startButton.y(), h / 2, h * 3 / 4, h - h / 8};
-        probe.takeReference();
-        reader.stop();
     }
 
-    // The CPU time the reader has used by then tells its own work apart from
-    // waiting for a machine that is busy with something else.
-    std::vector<double> startup, startupCpu;
+    // In turns, so that a busy moment of the machine weighs on both alike.
+    int failed = 0;
     for (int i = 0; i < runs; ++i) {
-        QThread::msleep(300);
-        Reader reader(program);
-        QElapsedTimer clock;
-        clock.start();
-        reader.start();
-        const qint64 painted = waitForPage(probe, clock, reader);
-        if (painted < 0) {
-            std::fprintf(stderr, "bench_startup: run %d never showed the title page\n", i + 1);
-            return 1;
+        for (Subject *subject : { &floor, &reader }) {
+            QThread::msleep(300);
+            if (!timeOneStart(*subject, watch, i + 1))
+                ++failed;
         }
-        startup.push_back(ms(painted));
-        startupCpu.push_back(reader.cpuSeconds() * 1000.0);
     }
 
-    Reader reader(program);
+    Reader running(reader.program);
     QElapsedTimer clock;
     clock.start();
-    reader.start();
-    if (waitForPage(probe, clock, reader) < 0)
+    running.start();
+    if (waitForPage(reader.probe, clock, running) < 0)
         return 1;
     QThread::sleep(2);
-    const double titleIdle = idlePercent(reader, 10);
-    const QPoint origin = probe.window.topLeft();
+    const double titleIdle = idlePercent(running, 10);
+    const QPoint origin = reader.probe.window.topLeft();
     const bool clicked = Desktop::click(origin + startButton);
     QThread::msleep(500);
     if (!clicked || !Desktop::click(origin + storyButton)) {
@@ -236,16 +312,25 @@ int main(int argc, char *argv[])
         return 1;
     }
     QThread::sleep(2);
-    if (probe.matches()) {
+    if (reader.probe.matches()) {
         std::fprintf(stderr, "bench_startup: the clicks did not leave the title page\n");
         return 1;
     }
-    const double readingIdle = idlePercent(reader, 10);
-    reader.stop();
+    const double readingIdle = idlePercent(running, 10);
+    running.stop();
 
-    std::printf("program %s, %d timed start-up(s)\n", qPrintable(program), runs);
-    printSamples("start-up to painted title page", startup);
-    printSamples("  CPU time by then (all threads)", startupCpu);
+    std::printf("program %s, floor %s, %d timed start-up(s) of each, %d failed (see the errors)\n",
+                qPrintable(reader.program), qPrintable(floor.program), runs, failed);
+    // The CPU time a program has used by then tells its own work apart from
+    // waiting for a machine that is busy with something else.
+    printSamples("window mapped", reader.mapped);
+    printSamples("first page painted", reader.painted);
+    printSamples("  CPU time by then", reader.cpu);
+    printSamples("floor: window mapped", floor.mapped);
+    printSamples("floor: first page painted", floor.painted);
+    printSamples("floor: CPU time by then", floor.cpu);
+    std::printf("%-34s value %7.2f MiB\n", "peak resident, title page", reader.peakResident);
+    std::printf("%-34s value %7.2f MiB\n", "floor: peak resident", floor.peakResident);
     std::printf("%-34s value %7.2f %%\n", "idle CPU, title page", titleIdle);
     std::printf("%-34s value %7.2f %%\n", "idle CPU, reading page", readingIdle);
     return 0;

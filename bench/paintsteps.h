@@ -5,66 +5,42 @@
 
 #include "samples.h"
 #include "novel/pagelayout.h"
-#include "scenario/cp932.h"
+#include "novel/pagepainter.h"
 #include "scenario/tovane.h"
 
 #include <QElapsedTimer>
-#include <QFont>
 #include <QImage>
 #include <QPainter>
 
 #include <string>
 #include <vector>
 
-// The reading page's paint taken apart and timed step by step on the given
-// records: decoding the pictures, composing them with the text box, writing
-// the line. A record's pictures are all decoded before any is drawn, where the
-// page decodes each just before drawing it; the work is the same.
+// The reading page's own drawing, timed in its two steps on the given
+// records: the pictures (each decoded and drawn), then the text box with the
+// line. Drawn into an image of the page's size, with no window system in it.
 inline void printPaintSteps(const std::vector<ScenarioRecord> &records, int rounds,
                             const std::string &prefix)
 {
-    std::vector<double> decode, compose, text, total;
+    std::vector<double> pictures, text, total;
+    QImage page(PageLayout::pageSize, QImage::Format_ARGB32_Premultiplied);
     for (int round = 0; round < rounds; ++round) {
         for (const ScenarioRecord &record : records) {
             QElapsedTimer timer;
             timer.start();
-            QList<PageLayout::Layer> layers
-                = PageLayout::figureLayers(record.wolfFace, record.brideFace);
-            layers.prepend({ PageLayout::backgroundPicture(record.background), QPoint() });
-            std::vector<QImage> pictures;
-            for (const PageLayout::Layer &layer : layers)
-                pictures.emplace_back(layer.picture);
-            const qint64 decoded = timer.nsecsElapsed();
-
-            QImage page(PageLayout::pageSize, QImage::Format_ARGB32_Premultiplied);
             QPainter painter(&page);
-            painter.setRenderHint(QPainter::Antialiasing);
-            if (pictures.front().isNull())
-                painter.fillRect(page.rect(), Qt::black);
-            for (size_t k = 0; k < pictures.size(); ++k)
-                painter.drawImage(layers[qsizetype(k)].at, pictures[k]);
-            painter.setOpacity(PageLayout::textBoxOpacity);
-            painter.fillRect(PageLayout::textBox, QBrush(Qt::black, Qt::SolidPattern));
-            const qint64 composed = timer.nsecsElapsed();
-
-            painter.setFont(QFont(fromCp932(PageLayout::textFontFamily), PageLayout::textPointSize,
-                                  QFont::Bold));
-            painter.setPen(Qt::white);
-            painter.setOpacity(1.0);
-            painter.drawText(PageLayout::textArea, Qt::AlignLeft | Qt::TextWordWrap,
-                             displayText(record.text));
+            PagePainter::pictures(&painter, &record, page.rect());
+            const qint64 drawn = timer.nsecsElapsed();
+            PagePainter::textBox(&painter, &record);
             painter.end();
             const qint64 written = timer.nsecsElapsed();
 
-            decode.push_back(ms(decoded));
-            compose.push_back(ms(composed - decoded));
-            text.push_back(ms(written - composed));
+            pictures.push_back(ms(drawn));
+            text.push_back(ms(written - drawn));
             total.push_back(ms(written));
         }
     }
-    std::printf("the same drawing steps, timed apart:\n");
-    printSamples((prefix + "decode pictures").c_str(), decode);
-    printSamples((prefix + "compose layers and box").c_str(), compose);
-    printSamples((prefix + "text").c_str(), text);
-    printSamples((prefix + "sum of the three").c_str(), total);
+    std::printf("the page's drawing into an image, step by step:\n");
+    printSamples((prefix + "pictures (decode and draw)").c_str(), pictures);
+    printSamples((prefix + "text box and line").c_str(), text);
+    printSamples((prefix + "whole page").c_str(), total);
 }

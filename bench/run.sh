@@ -9,8 +9,11 @@
 # Usage: bench/run.sh [--table] [--before other-build-dir] [build-dir]
 #   build-dir  default build/, best a Release build
 #   --before   also measures another build (an older version, say) in the same
-#              run: its own benchmarks, and its program in bench_music; its
-#              rows are marked "(before)"
+#              run: its own benchmarks, and its program in bench_music and
+#              bench_startup; its rows are marked "(before)"
+# Start-up and memory figures are also given as a ratio to the floor
+# (picturebook_floor, a window with the title picture and nothing else),
+# which bench_startup measures in the same run, in turns with the reader.
 # The full output of each benchmark is kept in <build-dir>/bench/results/ (the
 # other build's in results/before/); --table only prints the table of the
 # results kept there.
@@ -30,7 +33,8 @@ build=$(cd "${1:-$root/build}" && pwd)
 bin=$build/bench
 results=$bin/results
 mkdir -p "$results"
-benchmarks="bench_pageadvance bench_decode bench_paint bench_memory bench_startup bench_music"
+# PICTUREBOOK_BENCHMARKS="bench_startup bench_music" runs only those.
+benchmarks=${PICTUREBOOK_BENCHMARKS:-"bench_pageadvance bench_decode bench_paint bench_memory bench_startup bench_music"}
 
 run_all()
 {
@@ -79,9 +83,11 @@ run_bench()
 for name in $benchmarks; do
     run_bench "$build" "$results" $name
     if [ -n "$before" ]; then
-        if [ $name = bench_music ]; then
+        if [ $name = bench_music ] || [ $name = bench_startup ]; then
             # The same measurement of the other build's program.
-            run_bench "$build" "$results/before" bench_music 10 "$before/picturebook"
+            runs=10
+            [ $name = bench_startup ] && runs=9
+            run_bench "$build" "$results/before" $name $runs "$before/picturebook"
         else
             run_bench "$before" "$results/before" $name
         fi
@@ -96,46 +102,76 @@ if ! $table_only; then
 fi
 
 # Three kinds of lines make rows:
-#   <label> n=<n> median <x> <unit> p95 <x> <unit> max <x> <unit> ...
+#   <label> n=<n> median <x> <unit> [p90 <x> <unit>] p95 <x> <unit> max <x> <unit> ...
 #   <label> value <x> <unit>
 #   bench_decode's summary: <label> <median> <p95> <max> <cpu median>, in ms
+# A row whose label starts with "floor: " is the floor's; the reader's row of
+# the same figure gets its median divided by the floor's, from the same
+# benchmark run (the peak resident size of a reading by the floor's peak).
 awk '
 function target(label) {
-    if (label ~ /^click.* to painted page/) return "median <= 13.5 ms, p95 <= 16.7 ms"
-    if (label ~ /^start-up to painted/) return "< 140 ms"
+    if (label ~ /^click.* to painted page/) return "p90 <= 16.7 ms"
+    if (label ~ /^window mapped/) return "<= 1.3 x floor"
+    if (label ~ /^first page painted/) return "<= 1.3 x floor"
     if (label ~ /^click to tune/) return "median <= 150 ms, max <= 300 ms"
-    if (label ~ /^peak resident/) return "<= 50 MB"
-    if (label ~ /^growth 1 ->/) return "< 1 MB"
+    if (label ~ /^peak resident, reading/) return "<= 46 MiB"
+    if (label ~ /^growth 1 ->/) return "< 1 MiB"
     if (label ~ /^idle CPU/) return "< 1 % of a core"
     return ""
 }
+function floorKey(label) {
+    if (label ~ /^peak resident/) return "peak resident"
+    return label
+}
 function trim(s) { sub(/^[ \t]+/, "", s); sub(/[ \t]+$/, "", s); return s }
-BEGIN {
-    print "| Benchmark | Figure | n | median | p95 | max | Target |"
-    print "|---|---|---:|---:|---:|---:|---|"
+function field(line, name,    v, a) {
+    if (line !~ (" " name " +-?[0-9.]+ ")) return ""
+    v = line; sub(".* " name " +", "", v); split(v, a, " ")
+    return a[1] " " a[2]
+}
+function row(label, n, med, p90, p95, mx) {
+    rows++
+    rbench[rows] = bench; rlabel[rows] = label; rn[rows] = n
+    rmed[rows] = med; rp90[rows] = p90; rp95[rows] = p95; rmax[rows] = mx
+    if (label ~ /^floor: /) {
+        k = floorKey(substr(label, 8))
+        floormed[suffix, k] = med + 0
+        if (!(("", k) in floormed)) floormed["", k] = med + 0
+    }
 }
 FNR == 1 {
     bench = FILENAME; sub(/.*\//, "", bench); sub(/\.txt$/, "", bench)
-    if (FILENAME ~ /\/before\//) bench = bench " (before)"
+    suffix = ""
+    if (FILENAME ~ /\/before\//) { suffix = " (before)"; bench = bench suffix }
 }
 / n= *[0-9]+ +median / {
     label = trim(substr($0, 1, index($0, " n=") - 1))
     n = $0; sub(/.* n= */, "", n); sub(/ .*/, "", n)
-    med = $0; sub(/.* median +/, "", med); split(med, m, " ")
-    p95 = $0; sub(/.* p95 +/, "", p95); split(p95, p, " ")
-    mx = $0; sub(/.* max +/, "", mx); split(mx, x, " ")
-    printf "| %s | %s | %s | %s %s | %s %s | %s %s | %s |\n", bench, label, n, m[1], m[2], p[1], p[2], x[1], x[2], target(label)
+    row(label, n, field($0, "median"), field($0, "p90"), field($0, "p95"), field($0, "max"))
     next
 }
 bench ~ /^bench_decode/ && $0 !~ /^:/ && NF > 4 && $(NF-3) ~ /^[0-9.]+$/ && $(NF-2) ~ /^[0-9.]+$/ {
     label = $0; sub(/ +[0-9.]+ +[0-9.]+ +[0-9.]+ +[0-9.]+ *$/, "", label)
-    printf "| %s | %s | | %s ms | %s ms | %s ms | |\n", bench, trim(label), $(NF-3), $(NF-2), $(NF-1)
+    row(trim(label), "", $(NF-3) " ms", "", $(NF-2) " ms", $(NF-1) " ms")
     next
 }
 / value +-?[0-9.]+ / {
     label = trim(substr($0, 1, index($0, " value ") - 1))
-    v = $0; sub(/.* value +/, "", v); split(v, a, " ")
-    printf "| %s | %s | 1 | %s %s | | | %s |\n", bench, label, a[1], a[2], target(label)
+    row(label, 1, field($0, "value"), "", "", "")
+}
+END {
+    print "| Benchmark | Figure | n | median | p90 | p95 | max | x floor | Target |"
+    print "|---|---|---:|---:|---:|---:|---:|---:|---|"
+    for (i = 1; i <= rows; i++) {
+        ratio = ""
+        s = rbench[i] ~ /\(before\)$/ ? " (before)" : ""
+        k = floorKey(rlabel[i])
+        if (rlabel[i] !~ /^floor: / && ((s, k) in floormed || ("", k) in floormed)) {
+            f = ((s, k) in floormed) ? floormed[s, k] : floormed["", k]
+            if (f > 0) ratio = sprintf("%.2f", (rmed[i] + 0) / f)
+        }
+        printf "| %s | %s | %s | %s | %s | %s | %s | %s | %s |\n", rbench[i], rlabel[i], rn[i], rmed[i], rp90[i], rp95[i], rmax[i], ratio, target(rlabel[i])
+    }
 }
 ' $(for name in $benchmarks; do
         for file in "$results/$name.txt" "$results/before/$name.txt"; do

@@ -7,6 +7,8 @@
 #include "app/soundplayer.h"
 #include "novel/lineaccessible.h"
 #include "novel/pagelayout.h"
+#include "novel/pagepainter.h"
+#include "pages/shownpicture.h"
 #include "scenario/cp932.h"
 #include "scenario/ruvello.h"
 #include "scenario/sorinda.h"
@@ -14,12 +16,8 @@
 #include "scenario/tovane.h"
 
 #include <QAccessible>
-#include <QFont>
-#include <QFontMetricsF>
-#include <QImage>
 #include <QPainter>
 #include <QShortcut>
-#include <QTextLayout>
 #include <QWheelEvent>
 
 #include <iterator>
@@ -30,55 +28,6 @@ constexpr int contentsPage = 1;
 // One notch of a common mouse wheel; finer wheels and touchpads add up to it.
 constexpr int wheelStep = QWheelEvent::DefaultDeltasPerStep;
 
-using PageLayout::textArea;
-
-// Decoded afresh on every paint and dropped after drawing: the page keeps no
-// pictures between paints.
-QImage loadPicture(const QString &path)
-{
-    return QImage(path);
-}
-
-// Draws a record's line as drawText() with AlignLeft | TextWordWrap does. The
-// font that stands in for the pen-script face on other systems may space its
-// lines more generously than the box was made for; where that alone would
-// push a record's last line out of the box, the lines close up (never nearer
-// than their ascent) so that the whole line stays readable. Text that cannot
-// fit even then is cut off at the box as usual.
-void drawStoryText(QPainter *painter, const QString &text)
-{
-    const int flags = Qt::AlignLeft | Qt::TextWordWrap;
-    const QFontMetricsF metrics(painter->font(), painter->device());
-    if (metrics.boundingRect(QRectF(textArea), flags, text).height() <= textArea.height()) {
-        painter->drawText(textArea, flags, text);
-        return;
-    }
-
-    QString lines = text;
-    lines.replace(QLatin1Char('\n'), QChar::LineSeparator);
-    QTextLayout layout(lines, painter->font(), painter->device());
-    QTextOption option(Qt::AlignLeft);
-    option.setWrapMode(QTextOption::WordWrap);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
-        line.setLineWidth(textArea.width());
-    layout.endLayout();
-
-    const int count = layout.lineCount();
-    const qreal step = count > 1 ? (textArea.height() - metrics.height()) / (count - 1) : 0;
-    if (count < 2 || step < metrics.ascent()) {
-        painter->drawText(textArea, flags, text);
-        return;
-    }
-    for (int i = 0; i < count; ++i)
-        layout.lineAt(i).setPosition(QPointF(0, i * step));
-    painter->save();
-    painter->setClipRect(textArea);
-    layout.draw(painter, textArea.topLeft());
-    painter->restore();
-}
-
 } // namespace
 
 FormNovel::FormNovel(QWidget *parent)
@@ -86,6 +35,7 @@ FormNovel::FormNovel(QWidget *parent)
     , ui(new Ui::FormNovel)
 {
     ui->setupUi(this);
+    ShownPicture::attach(ui->label, QStringLiteral(":/body/wolf/pict/wolf_body.png"));
 
     // The form keeps the figures and the sentence label for the designer's
     // sake; the page paints them itself.
@@ -204,39 +154,8 @@ void FormNovel::paintEvent(QPaintEvent *)
     // Straight into the window's buffer, which has the screen's resolution:
     // the text stays sharp on a high-density display and the pictures are
     // scaled up with it, and no page-sized image is held on the way.
-    const ScenarioRecord *record = currentRecord();
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-
-    drawBackground(&painter);
-    if (record) {
-        for (const PageLayout::Layer &figure :
-             PageLayout::figureLayers(record->wolfFace, record->brideFace))
-            painter.drawImage(figure.at, loadPicture(figure.picture));
-    }
-
-    painter.setOpacity(PageLayout::textBoxOpacity);
-    painter.fillRect(PageLayout::textBox, QBrush(Qt::black, Qt::SolidPattern));
-
-    painter.setFont(QFont(fromCp932(PageLayout::textFontFamily), PageLayout::textPointSize,
-                          QFont::Bold));
-    painter.setPen(Qt::white);
-    painter.setOpacity(1.0);
-    if (record)
-        drawStoryText(&painter, displayText(record->text));
-}
-
-void FormNovel::drawBackground(QPainter *painter)
-{
-    const ScenarioRecord *record = currentRecord();
-    const QString path = record ? PageLayout::backgroundPicture(record->background) : QString();
-    const QImage picture = path.isEmpty() ? QImage() : loadPicture(path);
-    // Without a picture the page would show whatever the window's buffer holds.
-    if (picture.isNull()) {
-        painter->fillRect(rect(), Qt::black);
-        return;
-    }
-    painter->drawImage(0, 0, picture);
+    PagePainter::paint(&painter, currentRecord(), rect());
 }
 
 void FormNovel::on_PB_Page_clicked()

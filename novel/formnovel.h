@@ -8,7 +8,6 @@
 
 #include <memory>
 
-class QPainter;
 class SoundPlayer;
 class Tovane;
 struct ScenarioRecord;
@@ -65,7 +64,6 @@ private slots:
     void on_PB_Page_clicked();
 
 private:
-    void drawBackground(QPainter *painter);
     QString speakerName(int speaker, const QString &previous) const;
 
     const ScenarioRecord *currentRecord() const;

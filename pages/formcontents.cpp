@@ -5,6 +5,7 @@
 #include "ui_formcontents.h"
 
 #include "app/soundplayer.h"
+#include "pages/shownpicture.h"
 
 #include <iterator>
 
@@ -18,6 +19,7 @@ FormContents::FormContents(QWidget *parent)
     , ui(new Ui::FormContents)
 {
     ui->setupUi(this);
+    ShownPicture::attach(ui->label, QStringLiteral(":/page/pict/page/content.png"));
 }
 
 FormContents::~FormContents()

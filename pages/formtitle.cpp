@@ -4,11 +4,14 @@
 #include "pages/formtitle.h"
 #include "ui_formtitle.h"
 
+#include "pages/shownpicture.h"
+
 FormTitle::FormTitle(QWidget *parent)
     : QWidget(parent)
     , ui(new Ui::FormTitle)
 {
     ui->setupUi(this);
+    ShownPicture::attach(ui->label_2, QStringLiteral(":/page/pict/page/title.png"));
     // Kept in the form for a music toggle that the page does not offer.
     ui->PB_music->setVisible(false);
 }

@@ -49,11 +49,13 @@ struct Reader
     FormNovel *novel = window.findChild<FormNovel *>();
     SoundPlayer *sound = title->sound;
 
+    // As a user finds it: the window on the screen, its title music playing.
     bool show()
     {
         window.show();
         window.activateWindow();
-        return QTest::qWaitForWindowActive(&window);
+        return QTest::qWaitForWindowActive(&window)
+            && QTest::qWaitFor([this] { return sound->isPlaying(); }, 300);
     }
 
     Visibility visibility() const
@@ -111,6 +113,9 @@ private slots:
     void initTestCase();
 
     void startsOnTheTitlePageWithItsMusicInAFixedWindow();
+    void titleMusicWaitsForTheWindowButNotForever_data();
+    void titleMusicWaitsForTheWindowButNotForever();
+    void onlyThePageOnTheScreenHoldsItsPicture();
     void pageRequestsLeaveTheMusicAlone_data();
     void pageRequestsLeaveTheMusicAlone();
     void everyStoryIsReadToItsEndAndOpensAgainAtItsStart_data();
@@ -138,9 +143,10 @@ void tst_MainWindow::initTestCase()
 void tst_MainWindow::startsOnTheTitlePageWithItsMusicInAFixedWindow()
 {
     Reader r;
-    QCOMPARE(r.sound->source(), r.music("title.wav"));
-    QVERIFY(r.sound->isPlaying());
+    // The title music waits for the title page to be on the screen.
+    QVERIFY(!r.sound->isPlaying());
     QVERIFY(r.show());
+    QCOMPARE(r.sound->source(), r.music("title.wav"));
     QCOMPARE(r.window.windowTitle(), QStringLiteral("MainWindow"));
     QCOMPARE(r.visibility(), Visibility({ true, false, false }));
 
@@ -164,6 +170,65 @@ void tst_MainWindow::startsOnTheTitlePageWithItsMusicInAFixedWindow()
         r.window.resize(size);
         QCOMPARE(r.window.size(), QSize(800, 600));
     }
+}
+
+// Connecting to the sound server does not hold back the first page: the
+// title music starts once the window is painted, or a moment later without a
+// paint, and never over music a page has chosen meanwhile.
+void tst_MainWindow::titleMusicWaitsForTheWindowButNotForever_data()
+{
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<QByteArray>("storySlot");
+    QTest::addColumn<QString>("heard");
+
+    QTest::newRow("shown") << true << QByteArray() << "title.wav";
+    QTest::newRow("never shown") << false << QByteArray() << "title.wav";
+    QTest::newRow("story chosen first, shown")
+        << true << QByteArray("on_PB_Novel_clicked") << "0.wav";
+    QTest::newRow("story chosen first, never shown")
+        << false << QByteArray("on_PB_Sorinda_clicked") << "2.wav";
+}
+
+void tst_MainWindow::titleMusicWaitsForTheWindowButNotForever()
+{
+    QFETCH(bool, shown);
+    QFETCH(QByteArray, storySlot);
+    QFETCH(QString, heard);
+
+    Reader r;
+    QVERIFY(!r.sound->isPlaying());
+    if (!storySlot.isEmpty())
+        QVERIFY(QMetaObject::invokeMethod(r.contents, storySlot.constData()));
+    // Shown, the page's paint starts it at once; never shown, it starts
+    // within the second.
+    if (shown)
+        QVERIFY(r.show());
+    QTRY_VERIFY_WITH_TIMEOUT(r.sound->isPlaying(), 1200);
+    QCOMPARE(r.sound->source(), r.music(heard));
+    // Nothing comes after it.
+    QVERIFY(!QTest::qWaitFor([&] { return r.sound->source() != r.music(heard); }, 400));
+}
+
+void tst_MainWindow::onlyThePageOnTheScreenHoldsItsPicture()
+{
+    Reader r;
+    const auto holds = [](QWidget *page, const char *label) {
+        return !page->findChild<QLabel *>(label)->pixmap().isNull();
+    };
+    const auto held = [&r, &holds] {
+        return QList<bool> { holds(r.title, "label_2"), holds(r.contents, "label"),
+                             holds(r.novel, "label") };
+    };
+    QCOMPARE(held(), QList<bool>({ false, false, false }));
+    QVERIFY(r.show());
+    QCOMPARE(held(), QList<bool>({ true, false, false }));
+    r.click("PB_Start");
+    QCOMPARE(held(), QList<bool>({ false, true, false }));
+    const QImage contents = r.contents->findChild<QLabel *>("label")->pixmap().toImage();
+    QCOMPARE(contents, QImage(":/page/pict/page/content.png").convertToFormat(contents.format()));
+    // The reading page paints its own pictures, each only while it draws it.
+    r.click("PB_Novel");
+    QCOMPARE(held(), QList<bool>({ false, false, false }));
 }
 
 void tst_MainWindow::pageRequestsLeaveTheMusicAlone_data()
