@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class SoundConnection;
 class Tune;
 
 // Plays the background music: one track at a time, each from its beginning,
@@ -40,6 +41,8 @@ public:
     static QString resolveMusicFile(const QString &relativePath);
 
 private:
+    // Declared first: it goes after the tunes that use it.
+    std::unique_ptr<SoundConnection> m_connection;
     QString m_source;
     // The tune last started, playing or silenced; it stays until another one
     // plays (see Tune::silence).
