@@ -56,21 +56,48 @@ bool VirtualDisplay::xdotool(const QStringList &commands, int timeoutMs) const
 
 QRect VirtualDisplay::findWindow(const QString &title) const
 {
+    QRect found;
+    topLevel(title, &found);
+    return found;
+}
+
+bool VirtualDisplay::closeWindow(const QString &title) const
+{
+    const Window window = topLevel(title, nullptr);
+    if (!window)
+        return false;
+    XEvent event = {};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(m_connection, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = long(XInternAtom(m_connection, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    const bool sent = XSendEvent(m_connection, window, False, NoEventMask, &event);
+    XFlush(m_connection);
+    return sent;
+}
+
+unsigned long VirtualDisplay::topLevel(const QString &title, QRect *geometry) const
+{
     // With no window manager, top-level windows are the root window's children.
     Window root = 0, parent = 0, *children = nullptr;
     unsigned int count = 0;
-    QRect found;
+    Window found = 0;
     if (!m_connection
         || !XQueryTree(m_connection, DefaultRootWindow(m_connection), &root, &parent, &children,
                        &count))
         return found;
-    for (unsigned int i = 0; i < count && found.isEmpty(); ++i) {
+    for (unsigned int i = 0; i < count && !found; ++i) {
         XWindowAttributes a;
         char *name = nullptr;
         if (XGetWindowAttributes(m_connection, children[i], &a) && a.map_state == IsViewable
             && XFetchName(m_connection, children[i], &name)) {
-            if (QString::fromLocal8Bit(name) == title)
-                found = QRect(a.x, a.y, a.width, a.height);
+            if (QString::fromLocal8Bit(name) == title) {
+                found = children[i];
+                if (geometry)
+                    *geometry = QRect(a.x, a.y, a.width, a.height);
+            }
             XFree(name);
         }
     }
