@@ -94,8 +94,9 @@ bool SoundServer::restart(QString *error)
     ChildProcess::endWithTest(m_keeper);
     m_keeper.setStandardErrorFile(m_runtimeDir + "/keeper.log");
     // Asks the latency the reader asks.
-    m_keeper.start("pacat", { "--playback", "--raw", "--format=s16le", "--channels=1",
-                              "--latency-msec=200", "/dev/zero" });
+    m_keeper.start("pacat",
+                   { "--playback", "--raw", "--format=s16le", "--channels=1", "--latency-msec=200",
+                     "/dev/zero" });
     // The server has taken the stream in once the ear hears it in small
     // pieces, a few tenths of a second apart, no longer a second or more.
     QElapsedTimer sinceLast;
