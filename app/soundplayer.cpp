@@ -2,21 +2,18 @@
 // SPDX-License-Identifier: MIT
 
 #include "app/soundplayer.h"
+#include "app/soundconnection.h"
 #include "app/tune.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QThread>
 
 namespace {
 
 // Named at start-up but never heard: the main window switches to the title
 // track straight away.
 const char startupSound[] = "music/cm1_003.wav";
-
-// See ~SoundPlayer.
-constexpr unsigned long settleMs = 50;
 
 const char *trackFile(int track)
 {
@@ -38,22 +35,12 @@ const char *trackFile(int track)
 } // namespace
 
 SoundPlayer::SoundPlayer()
-    : m_source(resolveMusicFile(QString::fromLatin1(startupSound)))
+    : m_connection(std::make_unique<SoundConnection>())
+    , m_source(resolveMusicFile(QString::fromLatin1(startupSound)))
 {
 }
 
-SoundPlayer::~SoundPlayer()
-{
-    if (!m_tune)
-        return;
-    m_tune.reset();
-    // The player goes as the program quits. Qt 6.4 then drops its connection
-    // to the sound server while that connection's own thread may still be
-    // taking in the server's answers about the stream just closed, and the
-    // program can crash on its way out; those answers take a few
-    // milliseconds, even on a busy machine.
-    QThread::msleep(settleMs);
-}
+SoundPlayer::~SoundPlayer() = default;
 
 void SoundPlayer::play(int track)
 {
@@ -72,7 +59,7 @@ void SoundPlayer::play(int track)
 
 void SoundPlayer::start()
 {
-    auto tune = std::make_unique<Tune>();
+    auto tune = std::make_unique<Tune>(*m_connection);
     if (tune->play(m_source))
         m_tune = std::move(tune);
 }

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class SoundConnection;
 class Tune;
 
 // Plays the background music: one track at a time, each from its beginning,
@@ -49,6 +50,8 @@ public:
 private:
     void start();
 
+    // Declared first: it goes after the tunes that use it.
+    std::unique_ptr<SoundConnection> m_connection;
     QString m_source;
     bool m_muted = false;
     bool m_heldBack = false; // muted while the current track should be playing

@@ -2,97 +2,129 @@
 // SPDX-License-Identifier: MIT
 
 #include "app/tune.h"
+#include "app/soundconnection.h"
 
-#include <QAudioDevice>
-#include <QAudioSink>
-#include <QMediaDevices>
-
-#include <algorithm>
+#include <pulse/context.h>
+#include <pulse/stream.h>
 
 namespace {
 
 // The latency asked of the sound server, which splits it between its own
-// buffer and the stream's (about 120 ms here). A server plays a new stream
-// only at its next turn, and it takes turns about as often as its least
-// patient stream asks, so this bounds how late a tune starts. The stream's
-// part still rides over a busy moment of the program (building a page, a
-// paint) on a loaded machine.
-constexpr qint64 latencyUs = 200'000;
+// buffer and the stream's. A server plays a new stream only at its next turn,
+// and it takes turns about as often as its least patient stream asks, so this
+// bounds how late a tune starts.
+constexpr pa_usec_t latencyUs = 200'000;
 
 } // namespace
 
-Tune::Tune()
+Tune::Tune(SoundConnection &connection)
+    : m_connection(connection)
 {
-    m_feeder.setTimerType(Qt::PreciseTimer);
 }
 
-Tune::~Tune() = default;
+Tune::~Tune()
+{
+    m_connection.lock();
+    m_connection.cancel(this);
+    if (m_drain) {
+        if (pa_operation_get_state(m_drain) == PA_OPERATION_RUNNING)
+            pa_operation_cancel(m_drain);
+        pa_operation_unref(m_drain);
+    }
+    if (m_stream) {
+        pa_stream_set_state_callback(m_stream, nullptr, nullptr);
+        pa_stream_set_write_callback(m_stream, nullptr, nullptr);
+        if (pa_stream_get_state(m_stream) == PA_STREAM_READY
+            || pa_stream_get_state(m_stream) == PA_STREAM_CREATING)
+            pa_stream_disconnect(m_stream);
+        pa_stream_unref(m_stream);
+    }
+    m_connection.unlock();
+}
 
 bool Tune::play(const QString &fileName)
 {
     if (!m_file.open(fileName))
         return false;
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) {
-        m_file.close();
-        return false;
-    }
-    m_output = std::make_unique<QAudioSink>(device, m_file.format());
-    m_output->setBufferSize(m_file.format().bytesForDuration(latencyUs));
-    m_input = m_output->start();
-    if (!m_input || m_output->error() != QAudio::NoError) {
-        m_output.reset();
-        m_file.close();
-        return false;
-    }
     m_playing = true;
-    // A quarter of what the output holds is taken between two feeds.
-    const qint64 heldUs = m_file.format().durationForBytes(m_output->bufferSize());
-    m_feeder.setInterval(std::max<int>(10, int(heldUs / 4000)));
-    QObject::connect(&m_feeder, &QTimer::timeout, m_output.get(), [this] { feed(); });
-    m_feeder.start();
-    feed();
-    return true;
+    m_connection.lock();
+    m_connection.whenReady(this, [this](pa_context *context) { open(context); });
+    m_connection.unlock();
+    if (!m_playing)
+        m_file.close();
+    return m_playing;
 }
 
 void Tune::silence()
 {
-    m_feeder.stop();
+    m_connection.lock();
     m_playing = false;
-    if (m_output)
-        m_output->suspend();
+    m_connection.cancel(this);
+    if (m_stream && pa_stream_get_state(m_stream) == PA_STREAM_READY) {
+        if (pa_operation *cork = pa_stream_cork(m_stream, 1, nullptr, nullptr))
+            pa_operation_unref(cork);
+    }
+    m_connection.unlock();
 }
 
-void Tune::feed()
+void Tune::open(pa_context *context)
 {
-    if (!m_playing)
-        return;
-    // The sound server went away; nothing more will be heard of this tune.
-    if (m_output->state() == QAudio::StoppedState) {
-        silence();
+    if (!context) {
+        m_playing = false;
         return;
     }
-    const int frameBytes = m_file.format().bytesPerFrame();
-    qint64 room = m_output->bytesFree();
-    room -= room % frameBytes;
-    if (m_pending.isEmpty() && room > 0) {
-        m_pending.resize(room);
-        m_pending.resize(m_file.read(m_pending.data(), room));
+    pa_sample_spec spec;
+    spec.format = PA_SAMPLE_S16NE;
+    spec.rate = uint32_t(m_file.sampleRate());
+    spec.channels = uint8_t(m_file.channelCount());
+    m_stream = pa_stream_new(context, "music", &spec, nullptr);
+    if (!m_stream) {
+        m_playing = false;
+        return;
     }
-    if (!m_pending.isEmpty()) {
-        const qint64 written
-            = m_input->write(m_pending.constData(), std::min<qint64>(room, m_pending.size()));
-        m_pending.remove(0, std::max<qint64>(0, written));
-    }
-    if (m_pending.isEmpty() && m_file.atEnd())
-        finish();
+    pa_stream_set_state_callback(m_stream, &Tune::streamStateChanged, this);
+    pa_stream_set_write_callback(m_stream, &Tune::writable, this);
+    pa_buffer_attr buffer;
+    buffer.maxlength = uint32_t(-1);
+    buffer.tlength = uint32_t(pa_usec_to_bytes(latencyUs, &spec));
+    buffer.prebuf = uint32_t(-1);
+    buffer.minreq = uint32_t(-1);
+    buffer.fragsize = uint32_t(-1);
+    if (pa_stream_connect_playback(m_stream, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr,
+                                   nullptr)
+        < 0)
+        m_playing = false;
 }
 
-// The whole file is with the output: silent once it has played what it holds.
-void Tune::finish()
+void Tune::streamStateChanged(pa_stream *stream, void *tune)
 {
-    m_feeder.stop();
-    const qint64 held = std::max<qint64>(0, m_output->bufferSize() - m_output->bytesFree());
-    const int ms = int(m_file.format().durationForBytes(held) / 1000);
-    QTimer::singleShot(ms, m_output.get(), [this] { silence(); });
+    if (!PA_STREAM_IS_GOOD(pa_stream_get_state(stream)))
+        static_cast<Tune *>(tune)->m_playing = false;
+}
+
+void Tune::writable(pa_stream *, size_t bytes, void *tune)
+{
+    static_cast<Tune *>(tune)->feed(bytes);
+}
+
+void Tune::drained(pa_stream *, int, void *tune)
+{
+    static_cast<Tune *>(tune)->m_playing = false;
+}
+
+void Tune::feed(size_t bytes)
+{
+    if (!m_playing || m_drain)
+        return;
+    void *data = nullptr;
+    if (pa_stream_begin_write(m_stream, &data, &bytes) < 0 || !data)
+        return;
+    const qint64 read = m_file.read(static_cast<char *>(data), qint64(bytes));
+    if (read > 0)
+        pa_stream_write(m_stream, data, size_t(read), nullptr, 0, PA_SEEK_RELATIVE);
+    else
+        pa_stream_cancel_write(m_stream);
+    // The whole file is with the server: silent once it has played it.
+    if (m_file.atEnd() || read <= 0)
+        m_drain = pa_stream_drain(m_stream, &Tune::drained, this);
 }

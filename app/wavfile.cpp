@@ -67,9 +67,8 @@ bool WavFile::open(const QString &fileName)
         close();
         return false;
     }
-    m_format.setSampleRate(info.samplerate);
-    m_format.setChannelCount(info.channels);
-    m_format.setSampleFormat(QAudioFormat::Int16);
+    m_sampleRate = info.samplerate;
+    m_channelCount = info.channels;
     m_finished = false;
     return true;
 }
@@ -80,13 +79,14 @@ void WavFile::close()
         sf_close(m_sound);
     m_sound = nullptr;
     m_file.close();
-    m_format = QAudioFormat();
+    m_sampleRate = 0;
+    m_channelCount = 0;
     m_finished = true;
 }
 
 qint64 WavFile::read(char *data, qint64 maxBytes)
 {
-    const int frameBytes = m_format.bytesPerFrame();
+    const int frameBytes = bytesPerFrame();
     if (!m_sound || maxBytes < frameBytes)
         return 0;
     const sf_count_t frames

@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include <QAudioFormat>
 #include <QFile>
 
 struct sf_private_tag;
@@ -25,8 +24,11 @@ public:
     bool open(const QString &fileName);
     void close();
 
-    // What read() gives: 16-bit samples at the file's rate and channels.
-    QAudioFormat format() const { return m_format; }
+    // What read() gives: 16-bit samples in the machine's byte order, at the
+    // file's rate, its channels interleaved.
+    int sampleRate() const { return m_sampleRate; }
+    int channelCount() const { return m_channelCount; }
+    int bytesPerFrame() const { return m_channelCount * 2; }
 
     // Whole frames, at most `maxBytes`; 0 once the sound has ended.
     qint64 read(char *data, qint64 maxBytes);
@@ -35,6 +37,7 @@ public:
 private:
     QFile m_file;
     sf_private_tag *m_sound = nullptr;
-    QAudioFormat m_format;
+    int m_sampleRate = 0;
+    int m_channelCount = 0;
     bool m_finished = true;
 };

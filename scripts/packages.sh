@@ -5,12 +5,12 @@
 # reader needs, and a function that installs whichever of them are missing.
 
 # Building the program, with its translation catalogs (Qt Linguist's tools).
-PICTUREBOOK_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools libgl-dev libsndfile1-dev"
-# Running it: the X11 platform plugin, the sound output (Qt Multimedia's own
-# PulseAudio output, no media plugin), the WAV reader, the fonts that stand in
+PICTUREBOOK_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libgl-dev libsndfile1-dev libpulse-dev"
+# Running it: the X11 platform plugin, the sound output (the PulseAudio client
+# library, which PipeWire's PulseAudio service serves too), the WAV reader, the fonts that stand in
 # for the ones the pages ask for, and a Japanese gothic for the captions in the
 # default font (without it their Japanese falls back to the brush face).
-PICTUREBOOK_RUNTIME_PACKAGES="qt6-qpa-plugins libqt6multimedia6 libsndfile1 pulseaudio fonts-klee fonts-motoya-l-maruberi fonts-aoyagi-kouzan-t fonts-ipafont-gothic"
+PICTUREBOOK_RUNTIME_PACKAGES="qt6-qpa-plugins libpulse0 libsndfile1 pulseaudio fonts-klee fonts-motoya-l-maruberi fonts-aoyagi-kouzan-t fonts-ipafont-gothic"
 # Rendering the tunes at build time.
 PICTUREBOOK_MUSIC_PACKAGES="abcmidi fluidsynth timgm6mb-soundfont"
 # Testing: a virtual X server, real pointer clicks, screenshots (Xlib), a

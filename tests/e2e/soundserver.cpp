@@ -6,6 +6,7 @@
 #include "childprocess.h"
 #include "toneanalysis.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTest>
 
@@ -45,6 +46,7 @@ int dominantTone(const char *data, int count, const QList<int> &tones)
 bool SoundServer::start(const QString &runtimeDir, QString *error)
 {
     m_runtimeDir = runtimeDir;
+    const qint64 recordedBefore = m_totalBytes;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_RUNTIME_DIR", runtimeDir);
     env.insert("HOME", runtimeDir);
@@ -77,8 +79,39 @@ bool SoundServer::start(const QString &runtimeDir, QString *error)
                      { "--device=picturebook_e2e.monitor", "--format=s16le",
                        QStringLiteral("--rate=%1").arg(sampleRate), "--channels=1", "--raw" });
     // The recording is live once the first sound (silence, here) arrives.
-    if (!QTest::qWaitFor([this] { return drain() >= blockBytes; }, 10000)) {
+    if (!QTest::qWaitFor([&] { return drain() >= recordedBefore + blockBytes; }, 10000)) {
         *error = "nothing could be recorded from the sound server";
+        return false;
+    }
+    return true;
+}
+
+bool SoundServer::restart(QString *error)
+{
+    if (!start(m_runtimeDir, error))
+        return false;
+    m_keeper.setProcessEnvironment(environment(QProcessEnvironment::systemEnvironment()));
+    ChildProcess::endWithTest(m_keeper);
+    m_keeper.setStandardErrorFile(m_runtimeDir + "/keeper.log");
+    // Asks the latency the reader asks.
+    m_keeper.start("pacat",
+                   { "--playback", "--raw", "--format=s16le", "--channels=1", "--latency-msec=200",
+                     "/dev/zero" });
+    // The server has taken the stream in once the ear hears it in small
+    // pieces, a few tenths of a second apart, no longer a second or more.
+    QElapsedTimer sinceLast;
+    qint64 recorded = drain();
+    const auto prompt = [&] {
+        const qint64 now = drain();
+        if (now == recorded)
+            return false;
+        recorded = now;
+        const bool soon = sinceLast.isValid() && sinceLast.elapsed() < 300;
+        sinceLast.start();
+        return soon;
+    };
+    if (!m_keeper.waitForStarted(5000) || !QTest::qWaitFor(prompt, 5000)) {
+        *error = "the restarted sound server did not take a stream in";
         return false;
     }
     return true;
@@ -86,8 +119,25 @@ bool SoundServer::start(const QString &runtimeDir, QString *error)
 
 bool SoundServer::stop()
 {
+    ChildProcess::stop(m_keeper);
     const bool recorderStopped = ChildProcess::stop(m_recorder);
     return ChildProcess::stop(m_server) && recorderStopped;
+}
+
+bool SoundServer::kill()
+{
+    m_server.kill();
+    ChildProcess::stop(m_keeper);
+    const bool killed = m_server.waitForFinished(3000);
+    // What the ear had taken in before counts; its socket is gone with the server.
+    drain();
+    const bool recorderStopped = ChildProcess::stop(m_recorder);
+    return QFile::remove(m_runtimeDir + "/native") && killed && recorderStopped;
+}
+
+bool SoundServer::hold(bool held)
+{
+    return isRunning() && ::kill(pid_t(m_server.processId()), held ? SIGSTOP : SIGCONT) == 0;
 }
 
 QProcessEnvironment SoundServer::environment(QProcessEnvironment base) const

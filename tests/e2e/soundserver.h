@@ -19,6 +19,17 @@ public:
     // exist and be short enough for a socket path, then records the sink.
     bool start(const QString &runtimeDir, QString *error);
     bool stop();
+    // Ends the server at once, as a crash does (SIGKILL), and then the ear.
+    bool kill();
+    // Stops the server answering (SIGSTOP) as a hung one does, or lets it go on.
+    bool hold(bool held);
+    bool isRunning() const { return m_server.state() == QProcess::Running; }
+    // Starts it again on the same socket, with a fresh ear on the sink, and
+    // a stream of silence that keeps it as a desktop's server is after its
+    // first streams: a server that has just started takes its first stream
+    // in only when it wakes from its first long sleep, a second or two later,
+    // whichever client asks (paplay too).
+    bool restart(QString *error);
 
     // The given environment, made to reach this server and nothing else.
     QProcessEnvironment environment(QProcessEnvironment base) const;
@@ -37,6 +48,7 @@ private:
 
     QProcess m_server;
     QProcess m_recorder;
+    QProcess m_keeper;
     QString m_runtimeDir;
     QByteArray m_recorded; // the last four seconds, 16-bit mono
     qint64 m_totalBytes = 0;

@@ -17,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -117,6 +118,8 @@ private slots:
     void titleAndNextSpeakTheReadersLanguage_data();
     void titleAndNextSpeakTheReadersLanguage();
     void randomInputLeavesReaderRunningQuietAndAnswering();
+    void soundServerFaultsLeaveMusicToTheNextTune_data();
+    void soundServerFaultsLeaveMusicToTheNextTune();
 
 private:
     bool launch(const QStringList &environment = {}, const QString &title = "MainWindow");
@@ -593,6 +596,118 @@ int tst_E2e::nextClicksToContents()
             return -1;
     }
     return clicks;
+}
+
+void tst_E2e::soundServerFaultsLeaveMusicToTheNextTune_data()
+{
+    QTest::addColumn<QString>("steps");
+
+    // launch: the reader starts (silent without a server); kill: the server
+    // dies (SIGKILL) and its socket file with it; away: it stays away longer
+    // than a retry a few seconds later would wait; restart: a new one on the
+    // same socket; hang: it stops answering; contents, story N: the click,
+    // then the page, and the tune when a server is there; pick N: the click
+    // alone; turn: three pages on; silent: a cut-off tune stays cut off;
+    // close: the window's close button, then the exit.
+    QTest::newRow("killed in the title tune: pages turn, silently")
+        << "launch kill contents story 1 turn close";
+    QTest::newRow("killed, back on the same socket later: the next story plays")
+        << "launch kill contents away restart story 0 turn close";
+    QTest::newRow("killed, back at once: the next story plays")
+        << "launch kill contents restart story 2 close";
+    QTest::newRow("killed in a story's tune, back: the cut tune is not resumed")
+        << "launch contents story 2 kill turn restart silent turn close";
+    QTest::newRow("no server at the start, then one comes")
+        << "kill launch contents restart story 1 close";
+    QTest::newRow("a server that stops answering: pages go on")
+        << "launch contents hang story 0 turn close";
+    QTest::newRow("closed while a tune starts") << "launch contents pick 2 close";
+}
+
+void tst_E2e::soundServerFaultsLeaveMusicToTheNextTune()
+{
+    QFETCH(QString, steps);
+    // The next row, or the end of the tests, finds the server as it was.
+    const auto restore = qScopeGuard([this] {
+        QString error;
+        if (m_sound.isRunning() ? !m_sound.hold(false) : !m_sound.restart(&error))
+            qWarning("the sound server could not be brought back: %s", qPrintable(error));
+    });
+    bool serverUp = true;
+    int serversLost = 0;
+    FormNovel page;
+    auto *next = page.findChild<QPushButton *>(QStringLiteral("PB_Page"));
+    // Each click's page comes at once, whatever the sound server does.
+    const auto clickFor = [&](QPoint at, const QImage &expected) {
+        QElapsedTimer sinceClick;
+        sinceClick.start();
+        QVERIFY(click(at));
+        QVERIFY2(waitForPage(expected), m_difference);
+        QVERIFY2(sinceClick.elapsed() < pageAfterClickMs,
+                 QByteArray::number(sinceClick.elapsed()) + " ms to the page");
+    };
+    const QStringList words = steps.split(u' ');
+    for (int i = 0; i < words.size() && !QTest::currentTestFailed(); ++i) {
+        const QString &step = words.at(i);
+        QString error;
+        if (step == QLatin1String("launch")) {
+            QVERIFY2(launch(), "the reader's window did not appear");
+            QVERIFY2(waitForPage(shot(m_title)), m_difference);
+            if (serverUp)
+                QVERIFY2(hears(titleTone, 10000), heard());
+        } else if (step == QLatin1String("kill")) {
+            serversLost += m_reader.state() == QProcess::Running;
+            QVERIFY(m_sound.kill());
+            serverUp = false;
+        } else if (step == QLatin1String("away")) {
+            QTest::qWait(4000);
+        } else if (step == QLatin1String("restart")) {
+            QVERIFY2(m_sound.restart(&error), qPrintable(error));
+            serverUp = true;
+        } else if (step == QLatin1String("hang")) {
+            QVERIFY(m_sound.hold(true));
+            serverUp = false;
+        } else if (step == QLatin1String("contents")) {
+            clickFor(centreOf(m_title, "PB_Start"), shot(m_contents));
+        } else if (step == QLatin1String("story") || step == QLatin1String("pick")) {
+            const int story = words.value(++i).toInt();
+            page.selectStory(story);
+            QElapsedTimer sinceClick;
+            sinceClick.start();
+            if (step == QLatin1String("pick")) {
+                QVERIFY(click(centreOf(m_contents, storyButtons[story])));
+                continue;
+            }
+            clickFor(centreOf(m_contents, storyButtons[story]), shot(page));
+            const int tone = QList<int> { 554, 440, 659 }.at(story);
+            if (serverUp)
+                QVERIFY2(hears(tone, std::max(0, tuneAfterClickMs - int(sinceClick.elapsed()))),
+                         "no tune " + QByteArray::number(sinceClick.elapsed())
+                             + " ms after the click; heard: " + heard(1000));
+        } else if (step == QLatin1String("turn")) {
+            for (int turn = 0; turn < 3 && !QTest::currentTestFailed(); ++turn) {
+                next->click();
+                // The pointer rests on "Next" after a click.
+                next->setAttribute(Qt::WA_UnderMouse);
+                clickFor(next->geometry().center(), shot(page));
+            }
+        } else if (step == QLatin1String("silent")) {
+            QVERIFY2(m_sound.staysSilent(1500), heard(1500));
+        } else if (step == QLatin1String("close")) {
+            QVERIFY(m_reader.state() == QProcess::Running);
+            QElapsedTimer sinceClose;
+            sinceClose.start();
+            QVERIFY(m_display.closeWindow(QStringLiteral("MainWindow")));
+            QVERIFY2(m_reader.waitForFinished(5000), "the reader outlived its window");
+            const qint64 closing = sinceClose.elapsed();
+            // At most a line for each server lost, none for a tune that could not play.
+            const QByteArray said = m_reader.readAll().trimmed();
+            QVERIFY2(said.isEmpty() || said.count('\n') < serversLost, said);
+            QVERIFY2(closing <= 500, QByteArray::number(closing) + " ms from the close to the end");
+            QCOMPARE(m_reader.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(m_reader.exitCode(), 0);
+        }
+    }
 }
 
 QTEST_MAIN(tst_E2e)

@@ -56,10 +56,34 @@ bool VirtualDisplay::xdotool(const QStringList &commands, int timeoutMs) const
 
 QRect VirtualDisplay::findWindow(const QString &title) const
 {
+    QRect found;
+    topLevel(title, &found);
+    return found;
+}
+
+bool VirtualDisplay::closeWindow(const QString &title) const
+{
+    const Window window = topLevel(title, nullptr);
+    if (!window)
+        return false;
+    XEvent event = {};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(m_connection, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = long(XInternAtom(m_connection, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    const bool sent = XSendEvent(m_connection, window, False, NoEventMask, &event);
+    XFlush(m_connection);
+    return sent;
+}
+
+unsigned long VirtualDisplay::topLevel(const QString &title, QRect *geometry) const
+{
     // With no window manager, top-level windows are the root window's children.
     Window root = 0, parent = 0, *children = nullptr;
     unsigned int count = 0;
-    QRect found;
+    Window found = 0;
     if (!m_connection
         || !XQueryTree(m_connection, DefaultRootWindow(m_connection), &root, &parent, &children,
                        &count))
@@ -67,7 +91,7 @@ QRect VirtualDisplay::findWindow(const QString &title) const
     // Titles are read as UTF-8 (_NET_WM_NAME), which Qt sets beside WM_NAME.
     const Atom netName = XInternAtom(m_connection, "_NET_WM_NAME", False);
     const Atom utf8 = XInternAtom(m_connection, "UTF8_STRING", False);
-    for (unsigned int i = 0; i < count && found.isEmpty(); ++i) {
+    for (unsigned int i = 0; i < count && !found; ++i) {
         XWindowAttributes a;
         Atom type = 0;
         int format = 0;
@@ -78,8 +102,11 @@ QRect VirtualDisplay::findWindow(const QString &title) const
                                   &format, &length, &after, &name)
                 == Success
             && name) {
-            if (QString::fromUtf8(reinterpret_cast<const char *>(name), int(length)) == title)
-                found = QRect(a.x, a.y, a.width, a.height);
+            if (QString::fromUtf8(reinterpret_cast<const char *>(name), int(length)) == title) {
+                found = children[i];
+                if (geometry)
+                    *geometry = QRect(a.x, a.y, a.width, a.height);
+            }
             XFree(name);
         }
     }

@@ -29,10 +29,14 @@ public:
     // The screen rectangle of the first visible top-level window titled
     // `title`; empty when there is none (yet).
     QRect findWindow(const QString &title) const;
+    // Asks that window to close, as a window manager's close button does.
+    bool closeWindow(const QString &title) const;
     // The part of the screen inside `area`; a null image on failure.
     QImage grab(const QRect &area) const;
 
 private:
+    unsigned long topLevel(const QString &title, QRect *geometry) const; // 0 when there is none
+
     QProcess m_server;
     QString m_name;
     _XDisplay *m_connection = nullptr; // for screenshots only
