@@ -32,7 +32,7 @@
 //   program  the reader (default: ../picturebook beside this benchmark)
 // Needs an X display (DISPLAY), xdotool, a sound server and its parec.
 
-#include "desktop.h"
+#include "virtualdisplay.h"
 #include "procstatus.h"
 #include "novel/formnovel.h"
 #include "pages/formcontents.h"
@@ -272,10 +272,10 @@ qint64 clickToPitch(Recorder &recorder, double hz)
 
 bool readToTheEnd(const QPoint &next, int records)
 {
-    if (!Desktop::moveTo(next))
+    if (!VirtualDisplay::current().moveTo(next))
         return false;
     for (int i = 0; i < records; ++i) {
-        if (!Desktop::click())
+        if (!VirtualDisplay::current().click())
             return false;
         QThread::msleep(100);
     }
@@ -349,7 +349,7 @@ int main(int argc, char *argv[])
         if (heard >= 0)
             atStartup.push_back(ms(heard));
         const qint64 from = recorder.samples();
-        const QRect window = Desktop::findWindow();
+        const QRect window = VirtualDisplay::current().waitForWindow(QStringLiteral("MainWindow"), 10000);
         if (window.isEmpty() || recorder.waitForPitch(from, titleHz, 10000) < 0) {
             std::fprintf(stderr, "bench_music: run %d: no window or no title tune\n", run);
             ++missed;
@@ -358,12 +358,12 @@ int main(int argc, char *argv[])
         QThread::msleep(500);
         const int story = run % 3;
         const QPoint button = window.topLeft() + places.stories[story];
-        if (!Desktop::click(window.topLeft() + places.start)) {
+        if (!VirtualDisplay::current().click(window.topLeft() + places.start)) {
             std::fprintf(stderr, "bench_music: xdotool could not click\n");
             return 1;
         }
         QThread::msleep(500);
-        Desktop::moveTo(button);
+        VirtualDisplay::current().moveTo(button);
         recorder.poll();
         if (amplitudeAt(recorder.window(recorder.samples() - windowSamples), windowSamples, titleHz,
                         recordRate)
@@ -385,7 +385,7 @@ int main(int argc, char *argv[])
             ++missed;
             continue;
         }
-        Desktop::moveTo(button);
+        VirtualDisplay::current().moveTo(button);
         const qint64 restarted = clickToPitch(recorder, markerHz);
         if (restarted >= 0)
             afterSilence.push_back(ms(restarted));
@@ -398,14 +398,14 @@ int main(int argc, char *argv[])
     {
         Reader reader(program, QFileInfo(program).absolutePath());
         reader.start();
-        const QRect window = Desktop::findWindow();
+        const QRect window = VirtualDisplay::current().waitForWindow(QStringLiteral("MainWindow"), 10000);
         QThread::sleep(2);
-        if (window.isEmpty() || !Desktop::click(window.topLeft() + places.start)) {
+        if (window.isEmpty() || !VirtualDisplay::current().click(window.topLeft() + places.start)) {
             std::fprintf(stderr, "bench_music: the reader's window did not appear\n");
             return 1;
         }
         QThread::msleep(500);
-        Desktop::click(window.topLeft() + places.stories[0]);
+        VirtualDisplay::current().click(window.topLeft() + places.stories[0]);
         QThread::sleep(2);
         printResidentBreakdown(reader.pid(), "on the story's first page");
         readToTheEnd(window.topLeft() + places.next, places.records[0]);

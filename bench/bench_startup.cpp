@@ -32,7 +32,7 @@
 // Needs an X display (DISPLAY) and xdotool; the programs run in their own
 // folders, where the reader's music is.
 
-#include "desktop.h"
+#include "virtualdisplay.h"
 #include "procstatus.h"
 #include "samples.h"
 #include "pages/formcontents.h"
@@ -305,9 +305,9 @@ int main(int argc, char *argv[])
     QThread::sleep(2);
     const double titleIdle = idlePercent(running, 10);
     const QPoint origin = reader.probe.window.topLeft();
-    const bool clicked = Desktop::click(origin + startButton);
+    const bool clicked = VirtualDisplay::current().click(origin + startButton);
     QThread::msleep(500);
-    if (!clicked || !Desktop::click(origin + storyButton)) {
+    if (!clicked || !VirtualDisplay::current().click(origin + storyButton)) {
         std::fprintf(stderr, "bench_startup: xdotool could not click\n");
         return 1;
     }

@@ -47,27 +47,8 @@ bool SoundServer::start(const QString &runtimeDir, QString *error)
 {
     m_runtimeDir = runtimeDir;
     const qint64 recordedBefore = m_totalBytes;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_RUNTIME_DIR", runtimeDir);
-    env.insert("HOME", runtimeDir);
-    env.insert("PULSE_STATE_PATH", runtimeDir + "/state");
-    m_server.setProcessEnvironment(env);
-    ChildProcess::endWithTest(m_server);
-    m_server.setStandardOutputFile(QProcess::nullDevice());
-    m_server.setStandardErrorFile(QProcess::nullDevice());
-    // -n: none of the system's configuration, so no real sound card and no
-    // idle suspension; the null sink plays in real time all the same.
-    const QString socket = runtimeDir + "/native";
-    m_server.start(
-        "pulseaudio",
-        { "-n", "--daemonize=no", "--exit-idle-time=-1", "--disallow-exit", "--disable-shm=yes",
-          "--use-pid-file=no", "--log-target=file:" + runtimeDir + "/pulse.log", "-L",
-          QStringLiteral("module-null-sink sink_name=picturebook_e2e rate=%1").arg(sampleRate),
-          "-L", "module-native-protocol-unix auth-anonymous=1 socket=" + socket });
-    if (!QTest::qWaitFor([&] { return QFileInfo::exists(socket); }, 10000)) {
-        *error = "pulseaudio did not open its socket; see " + runtimeDir + "/pulse.log";
+    if (!m_session.start({ QStringLiteral("--sound") }, runtimeDir, error))
         return false;
-    }
 
     m_recorder.setProcessEnvironment(environment(QProcessEnvironment::systemEnvironment()));
     ChildProcess::endWithTest(m_recorder);
@@ -76,7 +57,7 @@ bool SoundServer::start(const QString &runtimeDir, QString *error)
     // server hurry for every stream, and a player that is only prompt on such
     // a server would pass.
     m_recorder.start("parec",
-                     { "--device=picturebook_e2e.monitor", "--format=s16le",
+                     { "--device=" + m_session.variable("PULSE_SINK") + ".monitor", "--format=s16le",
                        QStringLiteral("--rate=%1").arg(sampleRate), "--channels=1", "--raw" });
     // The recording is live once the first sound (silence, here) arrives.
     if (!QTest::qWaitFor([&] { return drain() >= recordedBefore + blockBytes; }, 10000)) {
@@ -121,31 +102,34 @@ bool SoundServer::stop()
 {
     ChildProcess::stop(m_keeper);
     const bool recorderStopped = ChildProcess::stop(m_recorder);
-    return ChildProcess::stop(m_server) && recorderStopped;
+    return m_session.stop() && recorderStopped;
 }
 
 bool SoundServer::kill()
 {
-    m_server.kill();
+    const bool killed = ::kill(pid_t(m_session.pid("PULSE")), SIGKILL) == 0;
     ChildProcess::stop(m_keeper);
-    const bool killed = m_server.waitForFinished(3000);
+    // The session ends with its only server.
+    const bool ended = m_session.waitForEnd(3000);
     // What the ear had taken in before counts; its socket is gone with the server.
     drain();
     const bool recorderStopped = ChildProcess::stop(m_recorder);
-    return QFile::remove(m_runtimeDir + "/native") && killed && recorderStopped;
+    return QFile::remove(m_runtimeDir + "/native") && killed && ended && recorderStopped;
 }
 
 bool SoundServer::hold(bool held)
 {
-    return isRunning() && ::kill(pid_t(m_server.processId()), held ? SIGSTOP : SIGCONT) == 0;
+    return isRunning() && ::kill(pid_t(m_session.pid("PULSE")), held ? SIGSTOP : SIGCONT) == 0;
 }
 
 QProcessEnvironment SoundServer::environment(QProcessEnvironment base) const
 {
     // With a server named, a client never spawns one of its own.
-    base.insert("PULSE_SERVER", "unix:" + m_runtimeDir + "/native");
-    base.insert("PULSE_SINK", "picturebook_e2e");
-    base.insert("XDG_RUNTIME_DIR", m_runtimeDir);
+    const QProcessEnvironment session = m_session.variables();
+    for (const QString &name : session.keys()) {
+        if (!name.startsWith(QLatin1String("PICTUREBOOK_")))
+            base.insert(name, session.value(name));
+    }
     return base;
 }
 

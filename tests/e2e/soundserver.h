@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "privatesession.h"
+
 #include <QList>
 #include <QProcess>
 
@@ -23,7 +25,7 @@ public:
     bool kill();
     // Stops the server answering (SIGSTOP) as a hung one does, or lets it go on.
     bool hold(bool held);
-    bool isRunning() const { return m_server.state() == QProcess::Running; }
+    bool isRunning() const { return m_session.isRunning(); }
     // Starts it again on the same socket, with a fresh ear on the sink, and
     // a stream of silence that keeps it as a desktop's server is after its
     // first streams: a server that has just started takes its first stream
@@ -33,7 +35,7 @@ public:
 
     // The given environment, made to reach this server and nothing else.
     QProcessEnvironment environment(QProcessEnvironment base) const;
-    QList<qint64> pids() const { return { m_server.processId(), m_recorder.processId() }; }
+    QList<qint64> pids() const { return { m_session.pid("PULSE"), m_recorder.processId() }; }
 
     // Which of `tones` (in hertz) the last `windowMs` of sound hold: 0 for
     // silence, -1 for anything else.
@@ -46,7 +48,7 @@ public:
 private:
     qint64 drain(); // returns how much was ever recorded
 
-    QProcess m_server;
+    PrivateSession m_session;
     QProcess m_recorder;
     QProcess m_keeper;
     QString m_runtimeDir;

@@ -12,31 +12,43 @@
 
 bool VirtualDisplay::start(QString *error)
 {
-    ChildProcess::endWithTest(m_server);
-    m_server.setStandardErrorFile(QProcess::nullDevice());
-    // -displayfd picks a free display number and writes it once the server
-    // accepts clients. The screen is larger than the reader's window so that
-    // its place on the screen is whatever the program and the X server make of it.
-    m_server.start(
-        "Xvfb",
-        { "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset" });
-    const bool written = QTest::qWaitFor([this] { return m_server.canReadLine(); }, 10000);
-    bool ok = false;
-    m_name = ':' + QString::number(m_server.readLine().trimmed().toInt(&ok));
+    if (!m_runtime.isValid()
+        || !m_session.start({ QStringLiteral("--display") }, m_runtime.path(), error))
+        return false;
+    return attach(m_session.variable(QStringLiteral("DISPLAY")), error);
+}
+
+bool VirtualDisplay::attach(const QString &name, QString *error)
+{
+    m_name = name;
     // A window that goes away while it is looked at must not end the tests.
     XSetErrorHandler([](Display *, XErrorEvent *) { return 0; });
-    if (!written || !ok || !(m_connection = XOpenDisplay(m_name.toLatin1().constData()))) {
-        *error = "Xvfb did not start, or cannot be reached on " + m_name;
+    if (m_name.isEmpty() || !(m_connection = XOpenDisplay(m_name.toLatin1().constData()))) {
+        *error = "the X server cannot be reached on " + m_name;
         return false;
     }
     return true;
+}
+
+const VirtualDisplay &VirtualDisplay::current()
+{
+    static VirtualDisplay display;
+    static const bool attached = [] {
+        QString error;
+        const bool ok = display.attach(qEnvironmentVariable("DISPLAY"), &error);
+        if (!ok)
+            qWarning().noquote() << error;
+        return ok;
+    }();
+    Q_UNUSED(attached);
+    return display;
 }
 
 bool VirtualDisplay::stop()
 {
     if (m_connection)
         XCloseDisplay(std::exchange(m_connection, nullptr));
-    return ChildProcess::stop(m_server);
+    return m_session.stop();
 }
 
 QProcessEnvironment VirtualDisplay::environment(QProcessEnvironment base) const
@@ -52,6 +64,26 @@ bool VirtualDisplay::xdotool(const QStringList &commands, int timeoutMs) const
 {
     return ChildProcess::run("xdotool", commands,
                              environment(QProcessEnvironment::systemEnvironment()), timeoutMs);
+}
+
+bool VirtualDisplay::moveTo(QPoint at) const
+{
+    return xdotool({ QStringLiteral("mousemove"), QStringLiteral("--sync"),
+                     QString::number(at.x()), QString::number(at.y()) });
+}
+
+bool VirtualDisplay::click(QPoint at) const
+{
+    return xdotool({ QStringLiteral("mousemove"), QString::number(at.x()),
+                     QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1") });
+}
+
+QRect VirtualDisplay::waitForWindow(const QString &title, int timeoutMs) const
+{
+    QRect found;
+    return QTest::qWaitFor([&] { return !(found = findWindow(title)).isEmpty(); }, timeoutMs)
+        ? found
+        : QRect();
 }
 
 QRect VirtualDisplay::findWindow(const QString &title) const
