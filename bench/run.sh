@@ -46,14 +46,14 @@ done
 runtime=$(mktemp -d /tmp/picturebook-bench.XXXXXX)
 cleanup()
 {
-    "$root/tests/support/private-session.sh" stop "$runtime/session" >/dev/null 2>&1 || true
+    "$root/scripts/private-session.sh" stop "$runtime/session" >/dev/null 2>&1 || true
     rm -rf "$runtime"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 # A display and a sound server of our own.
-"$root/tests/support/private-session.sh" start --display --sound "$runtime/session" \
+"$root/scripts/private-session.sh" start --display --sound "$runtime/session" \
     >"$runtime/session.env" || exit 1
 set -a
 . "$runtime/session.env"

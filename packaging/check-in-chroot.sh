@@ -55,7 +55,7 @@ for dir in proc sys dev; do
 done
 cp /etc/resolv.conf "$system/etc/resolv.conf"
 cp "$deb" "$system/tmp/"
-cp "$root/packaging/check-installed.sh" "$root/tests/support/private-session.sh" \
+cp "$root/packaging/check-installed.sh" "$root/scripts/private-session.sh" \
     "$system/usr/local/bin/"
 
 in_system() { chroot "$system" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root DEBIAN_FRONTEND=noninteractive "$@"; }

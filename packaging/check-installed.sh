@@ -12,7 +12,7 @@ program=${1:-/usr/bin/picturebook}
 # The private servers' helper lies beside this script, in the source tree and
 # where check-in-chroot.sh puts both.
 session=$(dirname "$0")/private-session.sh
-[ -x "$session" ] || session=$(dirname "$0")/../tests/support/private-session.sh
+[ -x "$session" ] || session=$(dirname "$0")/../scripts/private-session.sh
 work=$(mktemp -d /tmp/picturebook-check.XXXXXX)
 reader_pid= rec_pid=
 

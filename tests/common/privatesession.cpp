@@ -13,7 +13,7 @@ bool PrivateSession::start(const QStringList &options, const QString &runtimeDir
     m_variables = QProcessEnvironment();
     ChildProcess::endWithTest(m_script);
     m_script.setStandardErrorFile(QProcess::nullDevice());
-    m_script.start(PICTUREBOOK_SOURCE_DIR "/tests/support/private-session.sh",
+    m_script.start(PICTUREBOOK_SOURCE_DIR "/scripts/private-session.sh",
                    QStringList { "run" } + options + QStringList { runtimeDir });
     bool ready = false;
     const bool answered = QTest::qWaitFor(

@@ -7,7 +7,7 @@
 #include <QProcessEnvironment>
 
 // Servers of the tests' own (an X server, a sound server, a session bus),
-// started by tests/support/private-session.sh, which every test, benchmark and
+// started by scripts/private-session.sh, which every test, benchmark and
 // check that runs the real program shares. They live as long as this object,
 // and no longer than the process that made it.
 class PrivateSession

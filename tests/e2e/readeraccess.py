@@ -83,7 +83,7 @@ def private_desktop(tmp, cleanups):
     for name in ("WAYLAND_DISPLAY", "XAUTHORITY", "AT_SPI_BUS_ADDRESS", "PULSE_SERVER",
                  "QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "SPEECHD_ADDRESS"):
         env.pop(name, None)
-    session = subprocess.Popen([str(ROOT / "tests" / "support" / "private-session.sh"), "run",
+    session = subprocess.Popen([str(ROOT / "scripts" / "private-session.sh"), "run",
                                 "--display", "--sound", "--bus", os.path.join(tmp, "session")],
                                env=env, stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, text=True)
     cleanups.append(lambda: (stop_process(session), session.stdout.close()))
