@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "app/soundplayer.h"
-#include "app/soundconnection.h"
+#include "app/soundoutput.h"
 #include "app/tune.h"
 
 #include <QCoreApplication>
@@ -35,7 +35,7 @@ const char *trackFile(int track)
 } // namespace
 
 SoundPlayer::SoundPlayer()
-    : m_connection(std::make_unique<SoundConnection>())
+    : m_output(SoundOutput::create())
     , m_source(resolveMusicFile(QString::fromLatin1(startupSound)))
 {
 }
@@ -59,7 +59,7 @@ void SoundPlayer::play(int track)
 
 void SoundPlayer::start()
 {
-    auto tune = std::make_unique<Tune>(*m_connection);
+    std::unique_ptr<Tune> tune = m_output->newTune();
     if (tune->play(m_source))
         m_tune = std::move(tune);
 }

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-class SoundConnection;
+class SoundOutput;
 class Tune;
 
 // Plays the background music: one track at a time, each from its beginning,
@@ -51,7 +51,7 @@ private:
     void start();
 
     // Declared first: it goes after the tunes that use it.
-    std::unique_ptr<SoundConnection> m_connection;
+    std::unique_ptr<SoundOutput> m_output;
     QString m_source;
     bool m_muted = false;
     bool m_heldBack = false; // muted while the current track should be playing

@@ -4,8 +4,9 @@
 # Shared by scripts/run and scripts/test: the Debian 12 / Ubuntu packages the
 # reader needs, and a function that installs whichever of them are missing.
 
-# Building the program, with its translation catalogs (Qt Linguist's tools).
-PICTUREBOOK_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libgl-dev libsndfile1-dev libpulse-dev"
+# Building the program, with its translation catalogs (Qt Linguist's tools),
+# and the player's other sound output (Qt Multimedia), which its test runs on.
+PICTUREBOOK_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libgl-dev libsndfile1-dev libpulse-dev qt6-multimedia-dev"
 # Running it: the X11 platform plugin, the sound output (the PulseAudio client
 # library, which PipeWire's PulseAudio service serves too), the WAV reader, the fonts that stand in
 # for the ones the pages ask for, and a Japanese gothic for the captions in the
@@ -16,10 +17,11 @@ PICTUREBOOK_MUSIC_PACKAGES="abcmidi fluidsynth timgm6mb-soundfont"
 # Testing: a virtual X server, real pointer clicks, screenshots (Xlib), a
 # private sound server whose output can be recorded, a session bus with the
 # accessibility bus, a screen reader's client library and a screen reader
-# speaking through speech-dispatcher and espeak-ng, and the validators
+# speaking through speech-dispatcher and espeak-ng, Qt Multimedia for the
+# player's test on that output, and the validators
 # of the desktop entry and the AppStream metadata; clang with its libFuzzer
 # runtime for fuzzing the decimal validator.
-PICTUREBOOK_TEST_PACKAGES="python3 xvfb xauth xdotool x11-utils imagemagick pulseaudio-utils sox dbus at-spi2-core python3-pyatspi orca speech-dispatcher speech-dispatcher-espeak-ng desktop-file-utils appstream libx11-dev clang libclang-rt-14-dev"
+PICTUREBOOK_TEST_PACKAGES="python3 xvfb xauth xdotool x11-utils imagemagick pulseaudio-utils sox dbus at-spi2-core python3-pyatspi orca speech-dispatcher speech-dispatcher-espeak-ng libqt6multimedia6 desktop-file-utils appstream libx11-dev clang libclang-rt-14-dev"
 # The widget kit's Qt Designer plugin and API documentation; the build
 # leaves each out when its package is missing.
 PICTUREBOOK_KIT_PACKAGES="qt6-tools-dev doxygen"

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "app/soundoutput.h"
+
 #include <functional>
 
 struct pa_context;
@@ -19,14 +21,13 @@ struct pa_threaded_mainloop;
 //
 // Every call, and every use of the context it hands out, needs the lock.
 // Callbacks from libpulse run on the connection's thread with the lock held.
-class SoundConnection
+class PulseConnection : public SoundOutput
 {
 public:
-    SoundConnection();
-    ~SoundConnection();
+    PulseConnection();
+    ~PulseConnection() override;
 
-    SoundConnection(const SoundConnection &) = delete;
-    SoundConnection &operator=(const SoundConnection &) = delete;
+    std::unique_ptr<Tune> newTune() override;
 
     void lock();
     void unlock();

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The picturebook developers
 // SPDX-License-Identifier: MIT
 
-#include "app/soundconnection.h"
+#include "app/pulseconnection.h"
+#include "app/pulsetune.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -9,14 +10,14 @@
 #include <pulse/context.h>
 #include <pulse/thread-mainloop.h>
 
-SoundConnection::SoundConnection()
+PulseConnection::PulseConnection()
     : m_loop(pa_threaded_mainloop_new())
 {
     if (m_loop)
         pa_threaded_mainloop_start(m_loop);
 }
 
-SoundConnection::~SoundConnection()
+PulseConnection::~PulseConnection()
 {
     if (!m_loop)
         return;
@@ -27,19 +28,29 @@ SoundConnection::~SoundConnection()
     pa_threaded_mainloop_free(m_loop);
 }
 
-void SoundConnection::lock()
+std::unique_ptr<SoundOutput> SoundOutput::create()
+{
+    return std::make_unique<PulseConnection>();
+}
+
+std::unique_ptr<Tune> PulseConnection::newTune()
+{
+    return std::make_unique<PulseTune>(*this);
+}
+
+void PulseConnection::lock()
 {
     if (m_loop)
         pa_threaded_mainloop_lock(m_loop);
 }
 
-void SoundConnection::unlock()
+void PulseConnection::unlock()
 {
     if (m_loop)
         pa_threaded_mainloop_unlock(m_loop);
 }
 
-void SoundConnection::whenReady(const void *caller, std::function<void(pa_context *)> ready)
+void PulseConnection::whenReady(const void *caller, std::function<void(pa_context *)> ready)
 {
     if (!m_context || !PA_CONTEXT_IS_GOOD(pa_context_get_state(m_context)))
         open();
@@ -55,7 +66,7 @@ void SoundConnection::whenReady(const void *caller, std::function<void(pa_contex
     m_ready = std::move(ready);
 }
 
-void SoundConnection::cancel(const void *caller)
+void PulseConnection::cancel(const void *caller)
 {
     if (m_waiter != caller)
         return;
@@ -63,12 +74,12 @@ void SoundConnection::cancel(const void *caller)
     m_ready = nullptr;
 }
 
-void SoundConnection::stateChanged(pa_context *context, void *connection)
+void PulseConnection::stateChanged(pa_context *context, void *connection)
 {
-    static_cast<SoundConnection *>(connection)->settle(context);
+    static_cast<PulseConnection *>(connection)->settle(context);
 }
 
-void SoundConnection::settle(pa_context *context)
+void PulseConnection::settle(pa_context *context)
 {
     const pa_context_state_t state = pa_context_get_state(context);
     if (state == PA_CONTEXT_READY) {
@@ -91,7 +102,7 @@ void SoundConnection::settle(pa_context *context)
 // Asks the server named by the environment or the client configuration, or
 // the user's own; never starts one. Connecting does not block: the socket is
 // non-blocking, and the rest happens on the connection's thread.
-void SoundConnection::open()
+void PulseConnection::open()
 {
     close();
     if (!m_loop)
@@ -101,13 +112,13 @@ void SoundConnection::open()
                                name.isEmpty() ? "picturebook" : name.constData());
     if (!m_context)
         return;
-    pa_context_set_state_callback(m_context, &SoundConnection::stateChanged, this);
+    pa_context_set_state_callback(m_context, &PulseConnection::stateChanged, this);
     if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
         close();
 }
 
 // Streams still open on the old connection keep it alive until they go.
-void SoundConnection::close()
+void PulseConnection::close()
 {
     if (!m_context)
         return;

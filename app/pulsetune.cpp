@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The picturebook developers
 // SPDX-License-Identifier: MIT
 
-#include "app/tune.h"
-#include "app/soundconnection.h"
+#include "app/pulsetune.h"
+#include "app/pulseconnection.h"
 
 #include <pulse/context.h>
 #include <pulse/stream.h>
@@ -17,12 +17,12 @@ constexpr pa_usec_t latencyUs = 200'000;
 
 } // namespace
 
-Tune::Tune(SoundConnection &connection)
+PulseTune::PulseTune(PulseConnection &connection)
     : m_connection(connection)
 {
 }
 
-Tune::~Tune()
+PulseTune::~PulseTune()
 {
     m_connection.lock();
     m_connection.cancel(this);
@@ -42,7 +42,7 @@ Tune::~Tune()
     m_connection.unlock();
 }
 
-bool Tune::play(const QString &fileName)
+bool PulseTune::play(const QString &fileName)
 {
     if (!m_file.open(fileName))
         return false;
@@ -55,7 +55,7 @@ bool Tune::play(const QString &fileName)
     return m_playing;
 }
 
-void Tune::silence()
+void PulseTune::silence()
 {
     m_connection.lock();
     m_playing = false;
@@ -67,7 +67,7 @@ void Tune::silence()
     m_connection.unlock();
 }
 
-void Tune::open(pa_context *context)
+void PulseTune::open(pa_context *context)
 {
     if (!context) {
         m_playing = false;
@@ -82,8 +82,8 @@ void Tune::open(pa_context *context)
         m_playing = false;
         return;
     }
-    pa_stream_set_state_callback(m_stream, &Tune::streamStateChanged, this);
-    pa_stream_set_write_callback(m_stream, &Tune::writable, this);
+    pa_stream_set_state_callback(m_stream, &PulseTune::streamStateChanged, this);
+    pa_stream_set_write_callback(m_stream, &PulseTune::writable, this);
     pa_buffer_attr buffer;
     buffer.maxlength = uint32_t(-1);
     buffer.tlength = uint32_t(pa_usec_to_bytes(latencyUs, &spec));
@@ -96,23 +96,23 @@ void Tune::open(pa_context *context)
         m_playing = false;
 }
 
-void Tune::streamStateChanged(pa_stream *stream, void *tune)
+void PulseTune::streamStateChanged(pa_stream *stream, void *tune)
 {
     if (!PA_STREAM_IS_GOOD(pa_stream_get_state(stream)))
-        static_cast<Tune *>(tune)->m_playing = false;
+        static_cast<PulseTune *>(tune)->m_playing = false;
 }
 
-void Tune::writable(pa_stream *, size_t bytes, void *tune)
+void PulseTune::writable(pa_stream *, size_t bytes, void *tune)
 {
-    static_cast<Tune *>(tune)->feed(bytes);
+    static_cast<PulseTune *>(tune)->feed(bytes);
 }
 
-void Tune::drained(pa_stream *, int, void *tune)
+void PulseTune::drained(pa_stream *, int, void *tune)
 {
-    static_cast<Tune *>(tune)->m_playing = false;
+    static_cast<PulseTune *>(tune)->m_playing = false;
 }
 
-void Tune::feed(size_t bytes)
+void PulseTune::feed(size_t bytes)
 {
     if (!m_playing || m_drain)
         return;
@@ -126,5 +126,5 @@ void Tune::feed(size_t bytes)
         pa_stream_cancel_write(m_stream);
     // The whole file is with the server: silent once it has played it.
     if (m_file.atEnd() || read <= 0)
-        m_drain = pa_stream_drain(m_stream, &Tune::drained, this);
+        m_drain = pa_stream_drain(m_stream, &PulseTune::drained, this);
 }
