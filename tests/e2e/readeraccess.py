@@ -10,6 +10,7 @@ import pathlib
 import re
 import subprocess
 import sys
+import tempfile
 import time
 import xml.etree.ElementTree as ElementTree
 
@@ -118,3 +119,31 @@ def stop_process(process):
     except subprocess.TimeoutExpired:
         process.kill()
         process.wait()
+
+
+def run_test(prefix, run, on_exit=None):
+    """Runs run(program, tmp, start, cleanups) in a scratch folder, where start(args, env, ...)
+    starts a process that ends with the test; says what failed, with what the reader said, and
+    returns the exit status. on_exit(tmp) runs last, before anything is stopped."""
+    processes, cleanups = [], []
+
+    def start(args, env, **kwargs):
+        processes.append(subprocess.Popen(args, env=env, stdin=subprocess.DEVNULL, **kwargs))
+        return processes[-1]
+
+    with tempfile.TemporaryDirectory(prefix=prefix, ignore_cleanup_errors=True) as tmp:
+        try:
+            return run(sys.argv[1], tmp, start, cleanups)
+        except AssertionError as fault:
+            print(f"FAIL: {fault}")
+            reader = pathlib.Path(tmp, "reader.log")
+            if reader.exists():
+                print("The reader said:\n" + reader.read_text(errors="replace"))
+            return 1
+        finally:
+            if on_exit:
+                on_exit(tmp)
+            for process in reversed(processes):
+                stop_process(process)
+            for cleanup in reversed(cleanups):
+                cleanup()

@@ -11,14 +11,12 @@ the reading page's own name and description.
 """
 
 import os
-import pathlib
 import subprocess
 import sys
-import tempfile
 
 from readeraccess import (STARTUP, caption, expect, focus_reader_window, in_readers_language,
-                          private_desktop, speaker_names, story_captions, story_lines,
-                          stop_process, ui_string, wait_for)
+                          private_desktop, run_test, speaker_names, story_captions, story_lines,
+                          ui_string, wait_for)
 
 REACTION = 2.0  # seconds a reader may wait for a page to change
 
@@ -38,17 +36,13 @@ def on_show(node, pyatspi, found):
     return found
 
 
-def run(program, tmp, processes, cleanups):
+def run(program, tmp, start, cleanups):
     env = private_desktop(tmp, cleanups)
     os.environ.update(env)  # the client library reads them on first use
     import pyatspi
 
-    def start(args, **kwargs):
-        processes.append(subprocess.Popen(args, env=env, stdin=subprocess.DEVNULL, **kwargs))
-        return processes[-1]
-
     with open(os.path.join(tmp, "reader.log"), "wb") as log:
-        start([program], stdout=log, stderr=subprocess.STDOUT)
+        start([program], env, stdout=log, stderr=subprocess.STDOUT)
     apps = []
     expect(wait_for(lambda: apps.extend(a for a in pyatspi.Registry.getDesktop(0)
                                         if a is not None and a.name == "picturebook") or apps,
@@ -111,21 +105,5 @@ def run(program, tmp, processes, cleanups):
     return 0
 
 
-def main():
-    processes, cleanups = [], []
-    with tempfile.TemporaryDirectory(prefix="pb-atspi-", ignore_cleanup_errors=True) as tmp:
-        try:
-            return run(sys.argv[1], tmp, processes, cleanups)
-        except AssertionError as fault:
-            print(f"FAIL: {fault}")
-            print("The reader said:\n" + pathlib.Path(tmp, "reader.log").read_text(errors="replace"))
-            return 1
-        finally:
-            for process in reversed(processes):
-                stop_process(process)
-            for cleanup in reversed(cleanups):
-                cleanup()
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_test("pb-atspi-", run))

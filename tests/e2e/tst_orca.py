@@ -13,16 +13,14 @@ page, and on the story's own button after the story's end.
 """
 
 import os
-import pathlib
 import re
 import shutil
 import subprocess
 import sys
-import tempfile
 import time
 
-from readeraccess import (STARTUP, caption, expect, focus_reader_window, private_desktop,
-                          speaker_names, story_captions, story_lines, stop_process, wait_for)
+from readeraccess import (STARTUP, caption, expect, focus_reader_window, private_desktop, run_test,
+                          speaker_names, story_captions, story_lines, wait_for)
 
 HEARD = 1.5  # seconds a listener may wait, after a key, to hear what it brought
 
@@ -168,31 +166,11 @@ def run(program, tmp, start, cleanups):
     return 0
 
 
-def main():
-    processes, cleanups = [], []
-
-    def start(args, env, **kwargs):
-        processes.append(subprocess.Popen(args, env=env, stdin=subprocess.DEVNULL, **kwargs))
-        return processes[-1]
-
-    with tempfile.TemporaryDirectory(prefix="pb-orca-", ignore_cleanup_errors=True) as tmp:
-        try:
-            return run(sys.argv[1], tmp, start, cleanups)
-        except AssertionError as fault:
-            print(f"FAIL: {fault}")
-            reader = pathlib.Path(tmp, "reader.log")
-            if reader.exists():
-                print("The reader said:\n" + reader.read_text(errors="replace"))
-            return 1
-        finally:
-            # For a look at everything Orca did.
-            if os.environ.get("PICTUREBOOK_ORCA_LOG") and os.path.exists(tmp + "/orca.log"):
-                shutil.copy(tmp + "/orca.log", os.environ["PICTUREBOOK_ORCA_LOG"])
-            for process in reversed(processes):
-                stop_process(process)
-            for cleanup in reversed(cleanups):
-                cleanup()
+def keep_orca_log(tmp):
+    """For a look at everything Orca did."""
+    if os.environ.get("PICTUREBOOK_ORCA_LOG") and os.path.exists(tmp + "/orca.log"):
+        shutil.copy(tmp + "/orca.log", os.environ["PICTUREBOOK_ORCA_LOG"])
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_test("pb-orca-", run, keep_orca_log))
