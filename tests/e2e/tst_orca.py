@@ -19,8 +19,8 @@ import subprocess
 import sys
 import time
 
-from readeraccess import (STARTUP, caption, expect, focus_reader_window, private_desktop, run_test,
-                          speaker_names, story_captions, story_lines, wait_for)
+from readeraccess import (STARTUP, caption, expect, focus_reader_window, private_desktop,
+                          run_test, speaker_names, story_captions, story_lines, wait_for)
 
 HEARD = 1.5  # seconds a listener may wait, after a key, to hear what it brought
 
