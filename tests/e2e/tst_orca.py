@@ -7,9 +7,10 @@
 Orca, speaking through speech-dispatcher and espeak-ng into a private PulseAudio null sink, on a
 private X server, session bus and accessibility bus. With real keys alone a listener goes from the
 title page to the contents and reads the bottom story to its end, one step back and on again on
-the way; what Orca says is read from its debug log. Every line and the name of whoever says it must be spoken soon after the key that shows
-it, and the focus must be where the listener can hear it: on a contents button after the title
-page, and on the story's own button after the story's end.
+the way; what Orca says is read from its debug log. Every line and the name of whoever says it
+must be spoken soon after the key that shows it, and the focus must be where the listener can
+hear it: on a contents button after the title page, and on the story's own button after the
+story's end.
 """
 
 import os
