@@ -73,11 +73,11 @@ void PulseTune::open(pa_context *context)
         m_playing = false;
         return;
     }
-    pa_sample_spec spec;
-    spec.format = PA_SAMPLE_S16NE;
-    spec.rate = uint32_t(m_file.sampleRate());
-    spec.channels = uint8_t(m_file.channelCount());
-    m_stream = pa_stream_new(context, "music", &spec, nullptr);
+    pa_sample_spec format;
+    format.format = PA_SAMPLE_S16NE;
+    format.rate = uint32_t(m_file.sampleRate());
+    format.channels = uint8_t(m_file.channelCount());
+    m_stream = pa_stream_new(context, "music", &format, nullptr);
     if (!m_stream) {
         m_playing = false;
         return;
@@ -86,7 +86,7 @@ void PulseTune::open(pa_context *context)
     pa_stream_set_write_callback(m_stream, &PulseTune::writable, this);
     pa_buffer_attr buffer;
     buffer.maxlength = uint32_t(-1);
-    buffer.tlength = uint32_t(pa_usec_to_bytes(latencyUs, &spec));
+    buffer.tlength = uint32_t(pa_usec_to_bytes(latencyUs, &format));
     buffer.prebuf = uint32_t(-1);
     buffer.minreq = uint32_t(-1);
     buffer.fragsize = uint32_t(-1);
