@@ -70,10 +70,7 @@ FormNovel::~FormNovel()
 
 void FormNovel::selectStory(int number)
 {
-    recordIndex = 0;
     storyNumber = number;
-    wheelTurn = 0;
-    nameBeforeStory = ui->LB_Name->text();
 
     // The old table goes before the new one is built, so at most one story
     // is ever held in memory.
@@ -95,8 +92,7 @@ void FormNovel::selectStory(int number)
         break;
     }
 
-    showSpeaker(scenario->records[0].speaker);
-    updateAccessibleText();
+    startReading();
     // "Next" takes only click focus, so without this a reader without a mouse
     // could never leave the first line.
     ui->PB_Page->setFocus(Qt::OtherFocusReason);
@@ -106,10 +102,17 @@ void FormNovel::setScenario(std::unique_ptr<Tovane> table)
 {
     if (!table)
         return;
+    scenario = std::move(table);
+    startReading();
+}
+
+// The first record of the table held: its speaker's name, the name box as it
+// was before kept for stepping back.
+void FormNovel::startReading()
+{
     recordIndex = 0;
     wheelTurn = 0;
     nameBeforeStory = ui->LB_Name->text();
-    scenario = std::move(table);
     showSpeaker(scenario->records[0].speaker);
     updateAccessibleText();
 }

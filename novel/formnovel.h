@@ -64,6 +64,7 @@ private slots:
     void on_PB_Page_clicked();
 
 private:
+    void startReading();
     QString speakerName(int speaker, const QString &previous) const;
 
     const ScenarioRecord *currentRecord() const;

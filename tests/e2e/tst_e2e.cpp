@@ -85,14 +85,9 @@ int openHandles(qint64 pid)
     return int(QDir(QStringLiteral("/proc/%1/fd").arg(pid), {}, QDir::NoSort, entries).count());
 }
 
-QStringList clickAt(QPoint p)
-{
-    return { "mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1" };
-}
-
 // The reader's window, whatever its title says in the reader's language.
 const QStringList typeIntoReader { "search", "--onlyvisible", "--class", "^picturebook$",
-                                   "windowfocus",   "key" };
+                                   "windowfocus", "key" };
 
 } // namespace
 
@@ -123,15 +118,16 @@ private slots:
 
 private:
     bool launch(const QStringList &environment = {}, const QString &title = "MainWindow");
-    bool click(QPoint p) { return m_display.xdotool(clickAt(m_window.topLeft() + p)); }
+    bool click(QPoint p) { return m_display.click(m_window.topLeft() + p); }
     // Keys go to the reader's window, as a window manager gives it the keyboard.
     bool type(const QStringList &keys) { return m_display.xdotool(typeIntoReader + keys); }
     // Notches of the wheel over the page's picture, away from the reader for positive ones.
     bool wheel(int notches)
     {
-        return m_display.xdotool(clickAt(m_window.topLeft() + QPoint(400, 200)).mid(0, 3)
-                                 + QStringList { "click", "--repeat", QString::number(qAbs(notches)),
-                                                 "--delay", "30", notches > 0 ? "4" : "5" });
+        const QPoint at = m_window.topLeft() + QPoint(400, 200);
+        return m_display.xdotool({ "mousemove", QString::number(at.x()), QString::number(at.y()),
+                                   "click", "--repeat", QString::number(qAbs(notches)), "--delay",
+                                   "30", notches > 0 ? "4" : "5" });
     }
     bool waitForPage(const QImage &page);
     bool hears(int tone, int withinMs);
