@@ -4,15 +4,27 @@
 #include "pages/shownpicture.h"
 
 #include <QEvent>
+#include <QImage>
 #include <QLabel>
 #include <QPixmap>
+
+namespace {
+
+// Decoded for the label alone: a pixmap loaded by its file name would also
+// stay in Qt's pixmap cache after the label has let go of it.
+QPixmap decoded(const QString &path)
+{
+    return QPixmap::fromImage(QImage(path));
+}
+
+} // namespace
 
 void ShownPicture::attach(QLabel *label, const QString &path)
 {
     auto *picture = new ShownPicture(label, path);
     // Attached to a label already on the screen.
     if (label->isVisible())
-        label->setPixmap(QPixmap(path));
+        label->setPixmap(decoded(path));
     label->installEventFilter(picture);
 }
 
@@ -31,7 +43,7 @@ bool ShownPicture::eventFilter(QObject *watched, QEvent *event)
     auto *label = static_cast<QLabel *>(watched);
     if (event->type() == QEvent::Show
         || (event->type() == QEvent::Paint && label->pixmap().isNull()))
-        label->setPixmap(QPixmap(m_path));
+        label->setPixmap(decoded(m_path));
     else if (event->type() == QEvent::Hide)
         label->setPixmap(QPixmap());
     return QObject::eventFilter(watched, event);
