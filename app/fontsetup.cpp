@@ -7,6 +7,10 @@
 #include <QFontDatabase>
 #include <QResource>
 
+#if PICTUREBOOK_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
 namespace FontSetup {
 
 QList<Substitution> substitutions()
@@ -50,6 +54,27 @@ QString install()
         QFont::insertSubstitutions(s.requested, chain);
     }
     return bundledFamily;
+}
+
+Preload::Preload()
+{
+#if PICTUREBOOK_HAVE_FONTCONFIG
+    // Qt's font database reads the same configuration the first time it is
+    // asked for a font; once loaded here, it finds it ready. Loading it twice
+    // at once would waste the work, not break it, but wait() comes first.
+    m_thread = std::thread([] { FcInit(); });
+#endif
+}
+
+Preload::~Preload()
+{
+    wait();
+}
+
+void Preload::wait()
+{
+    if (m_thread.joinable())
+        m_thread.join();
 }
 
 } // namespace FontSetup

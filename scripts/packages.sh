@@ -6,7 +6,7 @@
 
 # Building the program, with its translation catalogs (Qt Linguist's tools),
 # and the player's other sound output (Qt Multimedia), which its test runs on.
-PICTUREBOOK_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libgl-dev libsndfile1-dev libpulse-dev qt6-multimedia-dev"
+PICTUREBOOK_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libgl-dev libfontconfig-dev libsndfile1-dev libpulse-dev qt6-multimedia-dev"
 # Running it: the X11 platform plugin, the sound output (the PulseAudio client
 # library, which PipeWire's PulseAudio service serves too), the WAV reader, the fonts that stand in
 # for the ones the pages ask for, and a Japanese gothic for the captions in the
