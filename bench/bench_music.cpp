@@ -25,7 +25,9 @@
 // page with its tune, the contents page, then the longest story from its
 // first record to the contents page, a click every 100 ms. Printed: the peak
 // resident size (VmHWM) over the whole of it, and where the resident memory
-// lies (smaps) on the story's first page, with its tune playing.
+// lies (smaps) on the story's first page, with its tune playing, and after
+// the story, where the peak is reached; with the part of it that is the
+// program's own rather than pages of files it reads.
 //
 // Usage: bench_music [runs] [program]
 //   runs     launches of the program for the click figures (default 10)
@@ -394,7 +396,7 @@ int main(int argc, char *argv[])
     }
 
     // Memory, with the program's own tunes from its own folder.
-    double peak = -1, afterReading = -1;
+    double peak = -1, afterReading = -1, ownAfterReading = -1;
     {
         Reader reader(program, QFileInfo(program).absolutePath());
         reader.start();
@@ -412,6 +414,7 @@ int main(int argc, char *argv[])
         QThread::msleep(500);
         peak = statusMebibytes("VmHWM", reader.pid());
         afterReading = statusMebibytes("VmRSS", reader.pid());
+        ownAfterReading = printResidentBreakdown(reader.pid(), "after the story, back on the contents page");
     }
 
     std::printf("program %s, %d run(s), %d step(s) failed (see the errors)\n", qPrintable(program),
@@ -422,5 +425,6 @@ int main(int argc, char *argv[])
     printSamples("click to tune, after silence", afterSilence);
     std::printf("%-34s value %7.2f MiB\n", "peak resident, reading a story", peak);
     std::printf("%-34s value %7.2f MiB\n", "resident after the story", afterReading);
+    std::printf("%-34s value %7.2f MiB\n", "  of it the program's own", ownAfterReading);
     return 0;
 }

@@ -52,13 +52,18 @@ inline const char *mappingKind(const QString &mapping)
 }
 
 // Resident memory of a process in MiB: the sums by kind, then the largest
-// mappings (anonymous memory, the heap, each file).
-inline void printResidentBreakdown(qint64 pid, const char *when)
+// mappings (anonymous memory, the heap, each file). Returns the part of it
+// that is the process's own: the pages it has written (heap, stacks, decoded
+// pictures, the libraries' relocated data) and its other anonymous pages. The
+// rest are pages of files, which other processes may map too and which the
+// system can drop and read again, and memory shared with the X server.
+inline double printResidentBreakdown(qint64 pid, const char *when)
 {
     QFile smaps(QStringLiteral("/proc/%1/smaps").arg(pid));
     if (!smaps.open(QIODevice::ReadOnly))
-        return;
+        return -1;
     QMap<QString, double> byMapping;
+    double own = 0;
     QString mapping;
     for (const QByteArray &line : smaps.readAll().split('\n')) {
         const QList<QByteArray> fields = line.simplified().split(' ');
@@ -70,6 +75,9 @@ inline void printResidentBreakdown(qint64 pid, const char *when)
                 mapping = QStringLiteral("[shared memory]");
         } else if (fields.value(0) == "Rss:") {
             byMapping[mapping] += fields.value(1).toDouble() / 1024.0;
+        } else if (fields.value(0) == "Private_Dirty:"
+                   || (fields.value(0) == "Private_Clean:" && !mapping.startsWith(QLatin1Char('/')))) {
+            own += fields.value(1).toDouble() / 1024.0;
         }
     }
     std::vector<std::pair<double, QString>> sorted;
@@ -82,7 +90,7 @@ inline void printResidentBreakdown(qint64 pid, const char *when)
     QMap<QString, double> byKind;
     for (const auto &[size, name] : sorted)
         byKind[QLatin1String(mappingKind(name))] += size;
-    std::printf("resident %s: %.1f MiB; by kind:", when, total);
+    std::printf("resident %s: %.1f MiB, %.1f of it the process's own; by kind:", when, total, own);
     for (auto it = byKind.cbegin(); it != byKind.cend(); ++it)
         std::printf(" %s %.1f;", qPrintable(it.key()), it.value());
     std::printf("\nlargest parts:\n");
@@ -96,4 +104,5 @@ inline void printResidentBreakdown(qint64 pid, const char *when)
     }
     std::printf("  %6.2f MiB  %zu other mappings\n", rest,
                 sorted.size() > 14 ? sorted.size() - 14 : 0);
+    return own;
 }
