@@ -3,6 +3,7 @@
 
 #include "app/memorypolicy.h"
 
+#include <cstdlib> // the C library's own macros, __GLIBC__ among them
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif

@@ -3,6 +3,7 @@
 
 #include "app/fontsetup.h"
 #include "app/mainwindow.h"
+#include "app/memorypolicy.h"
 #include "app/soundplayer.h"
 #include "novel/formnovel.h"
 #include "pages/formcontents.h"
@@ -18,6 +19,11 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cstdlib>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -111,6 +117,7 @@ class tst_MainWindow : public QObject
 
 private slots:
     void initTestCase();
+    void aFreedPictureGoesBackToTheSystem(); // first, before any other picture
 
     void startsOnTheTitlePageWithItsMusicInAFixedWindow();
     void titleMusicWaitsForTheWindowButNotForever_data();
@@ -133,6 +140,8 @@ private:
 
 void tst_MainWindow::initTestCase()
 {
+    // As the program does, before anything else.
+    MemoryPolicy::install();
     QVERIFY(m_workDir.isValid());
     QVERIFY(writeMusicFolder(m_workDir.path()));
     QVERIFY(QDir::setCurrent(m_workDir.path()));
@@ -222,6 +231,10 @@ void tst_MainWindow::onlyThePageOnTheScreenHoldsItsPicture()
     QCOMPARE(held(), QList<bool>({ false, false, false }));
     QVERIFY(r.show());
     QCOMPARE(held(), QList<bool>({ true, false, false }));
+    // The label's picture is its own: one shared with Qt's pixmap cache
+    // would stay in memory after the page is left.
+    QVERIFY(r.title->findChild<QLabel *>("label_2")->pixmap().cacheKey()
+            != QPixmap(QString::fromLatin1(":/page/pict/page/title.png")).cacheKey());
     r.click("PB_Start");
     QCOMPARE(held(), QList<bool>({ false, true, false }));
     const QImage contents = r.contents->findChild<QLabel *>("label")->pixmap().toImage();
@@ -229,6 +242,20 @@ void tst_MainWindow::onlyThePageOnTheScreenHoldsItsPicture()
     // The reading page paints its own pictures, each only while it draws it.
     r.click("PB_Novel");
     QCOMPARE(held(), QList<bool>({ false, false, false }));
+}
+
+void tst_MainWindow::aFreedPictureGoesBackToTheSystem()
+{
+#ifndef __GLIBC__
+    QSKIP("the policy is glibc's");
+#else
+    // Two pictures one after the other, as the reading page decodes them:
+    // the second one is also a mapping of its own, not a part of the heap.
+    { const QImage first(800, 600, QImage::Format_ARGB32); }
+    const size_t mapped = mallinfo2().hblkhd;
+    const QImage second(800, 600, QImage::Format_ARGB32);
+    QVERIFY(mallinfo2().hblkhd >= mapped + size_t(second.sizeInBytes()));
+#endif
 }
 
 void tst_MainWindow::pageRequestsLeaveTheMusicAlone_data()
