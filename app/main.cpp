@@ -3,14 +3,12 @@
 
 #include "app/fontsetup.h"
 #include "app/mainwindow.h"
-#include "app/memorypolicy.h"
 #include "app/translations.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    MemoryPolicy::install();
     // Reading the font configuration is the longest step of setting up the
     // fonts, and needs no application object: it runs beside the
     // application's own set-up.

@@ -12,7 +12,6 @@
 // wait for a busy processor; the processor-time median next to them is the
 // work the decode itself costs.
 
-#include "app/memorypolicy.h"
 #include "novel/pagelayout.h"
 
 #include <QCoreApplication>
@@ -77,8 +76,6 @@ Figures measure(const std::vector<QString> &set, int rounds)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    // Decoding as the program does, into memory it gives back.
-    MemoryPolicy::install();
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 200;
 
     std::printf("%-36s %9s %8s %8s %8s %8s\n", "picture", "bytes", "median", "p95", "max",

@@ -15,7 +15,6 @@
 
 #include "procstatus.h"
 #include "app/fontsetup.h"
-#include "app/memorypolicy.h"
 #include "app/mainwindow.h"
 #include "novel/formnovel.h"
 #include "pages/formcontents.h"
@@ -53,7 +52,6 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    MemoryPolicy::install();
     FontSetup::install();
     const int readings = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 100;
 

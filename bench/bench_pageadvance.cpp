@@ -12,7 +12,6 @@
 
 #include "paintsteps.h"
 #include "app/fontsetup.h"
-#include "app/memorypolicy.h"
 #include "app/mainwindow.h"
 #include "novel/formnovel.h"
 #include "pages/formcontents.h"
@@ -109,7 +108,6 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    MemoryPolicy::install();
     FontSetup::install();
     const int rounds = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 3;
 

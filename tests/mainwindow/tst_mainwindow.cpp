@@ -3,7 +3,6 @@
 
 #include "app/fontsetup.h"
 #include "app/mainwindow.h"
-#include "app/memorypolicy.h"
 #include "app/soundplayer.h"
 #include "novel/formnovel.h"
 #include "pages/formcontents.h"
@@ -19,11 +18,6 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <cstdlib>
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 namespace {
 
@@ -117,7 +111,6 @@ class tst_MainWindow : public QObject
 
 private slots:
     void initTestCase();
-    void aFreedPictureGoesBackToTheSystem(); // first, before any other picture
 
     void startsOnTheTitlePageWithItsMusicInAFixedWindow();
     void titleMusicWaitsForTheWindowButNotForever_data();
@@ -140,8 +133,6 @@ private:
 
 void tst_MainWindow::initTestCase()
 {
-    // As the program does, before anything else.
-    MemoryPolicy::install();
     QVERIFY(m_workDir.isValid());
     QVERIFY(writeMusicFolder(m_workDir.path()));
     QVERIFY(QDir::setCurrent(m_workDir.path()));
@@ -242,20 +233,6 @@ void tst_MainWindow::onlyThePageOnTheScreenHoldsItsPicture()
     // The reading page paints its own pictures, each only while it draws it.
     r.click("PB_Novel");
     QCOMPARE(held(), QList<bool>({ false, false, false }));
-}
-
-void tst_MainWindow::aFreedPictureGoesBackToTheSystem()
-{
-#ifndef __GLIBC__
-    QSKIP("the policy is glibc's");
-#else
-    // Two pictures one after the other, as the reading page decodes them:
-    // the second one is also a mapping of its own, not a part of the heap.
-    { const QImage first(800, 600, QImage::Format_ARGB32); }
-    const size_t mapped = mallinfo2().hblkhd;
-    const QImage second(800, 600, QImage::Format_ARGB32);
-    QVERIFY(mallinfo2().hblkhd >= mapped + size_t(second.sizeInBytes()));
-#endif
 }
 
 void tst_MainWindow::pageRequestsLeaveTheMusicAlone_data()
