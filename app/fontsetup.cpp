@@ -59,9 +59,8 @@ QString install()
 Preload::Preload()
 {
 #if PICTUREBOOK_HAVE_FONTCONFIG
-    // Qt's font database reads the same configuration the first time it is
-    // asked for a font; once loaded here, it finds it ready. Loading it twice
-    // at once would waste the work, not break it, but wait() comes first.
+    // Qt's font database finds the configuration loaded here ready instead of
+    // loading it itself, as long as it is not asked for a font before wait().
     m_thread = std::thread([] { FcInit(); });
 #endif
 }

@@ -9,9 +9,7 @@
 
 int main(int argc, char *argv[])
 {
-    // Reading the font configuration is the longest step of setting up the
-    // fonts, and needs no application object: it runs beside the
-    // application's own set-up.
+    // Beside the application's own set-up.
     FontSetup::Preload fonts;
     QApplication app(argc, argv);
     fonts.wait();

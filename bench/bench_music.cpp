@@ -414,7 +414,8 @@ int main(int argc, char *argv[])
         QThread::msleep(500);
         peak = statusMebibytes("VmHWM", reader.pid());
         afterReading = statusMebibytes("VmRSS", reader.pid());
-        ownAfterReading = printResidentBreakdown(reader.pid(), "after the story, back on the contents page");
+        ownAfterReading
+            = printResidentBreakdown(reader.pid(), "after the story, back on the contents page");
     }
 
     std::printf("program %s, %d run(s), %d step(s) failed (see the errors)\n", qPrintable(program),

@@ -76,7 +76,8 @@ inline double printResidentBreakdown(qint64 pid, const char *when)
         } else if (fields.value(0) == "Rss:") {
             byMapping[mapping] += fields.value(1).toDouble() / 1024.0;
         } else if (fields.value(0) == "Private_Dirty:"
-                   || (fields.value(0) == "Private_Clean:" && !mapping.startsWith(QLatin1Char('/')))) {
+                   || (fields.value(0) == "Private_Clean:"
+                       && !mapping.startsWith(QLatin1Char('/')))) {
             own += fields.value(1).toDouble() / 1024.0;
         }
     }
